@@ -1,0 +1,160 @@
+#include "data/DataFolder.h"
+
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/SqlScript.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+
+namespace giudizi {
+
+namespace datafiles {
+
+QString folder()
+{
+    return QStringLiteral("pergiudix");
+}
+QString archivePath()
+{
+    return folder() + QStringLiteral("/Valutazioni.mdb");
+}
+QString descriptorPath()
+{
+    return folder() + QStringLiteral("/DBgiudix2.mdb");
+}
+QString printSettingsPath()
+{
+    return folder() + QStringLiteral("/stampagiudix.mdb");
+}
+QStringList allPaths()
+{
+    return {archivePath(), descriptorPath(), printSettingsPath()};
+}
+
+QStringList requiredTables(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (name.compare(QStringLiteral("Valutazioni.mdb"), Qt::CaseInsensitive) == 0)
+        return {QStringLiteral("giudizi"), QStringLiteral("scuola")};
+    if (name.compare(QStringLiteral("stampagiudix.mdb"), Qt::CaseInsensitive) == 0)
+        return {QStringLiteral("posizione")};
+    return {QStringLiteral("classeAq1"),      QStringLiteral("classeAq2"),
+            QStringLiteral("classeBq1"),      QStringLiteral("classeBq2"),
+            QStringLiteral("socioaffettiv1"), QStringLiteral("socioaffettiv2"),
+            QStringLiteral("socioaffettiv3"), QStringLiteral("responsabilit1"),
+            QStringLiteral("responsabilit2"), QStringLiteral("responsabilit3"),
+            QStringLiteral("cognitivA1"),     QStringLiteral("cognitivA2"),
+            QStringLiteral("cognitivA3"),     QStringLiteral("cognitivB1"),
+            QStringLiteral("cognitivB2"),     QStringLiteral("cognitivB3")};
+}
+
+} // namespace datafiles
+
+namespace {
+
+// The default data of each file: its scripts, run in order.
+QStringList scriptsFor(const QString& fileName)
+{
+    if (fileName == QLatin1String("Valutazioni.mdb"))
+        return {QStringLiteral(":/defaults/valutazioni.sql")};
+    if (fileName == QLatin1String("stampagiudix.mdb"))
+        return {QStringLiteral(":/defaults/stampa.sql")};
+    QStringList scripts{QStringLiteral(":/defaults/descrittori.sql")};
+    // Catalogue contents: every other catalogo_*.sql file, in name order.
+    const QStringList catalogues = QDir(QStringLiteral(":/defaults"))
+                                       .entryList({QStringLiteral("catalogo_*.sql")}, QDir::Files,
+                                                  QDir::Name);
+    for (const QString& file : catalogues)
+        scripts.append(QStringLiteral(":/defaults/") + file);
+    return scripts;
+}
+
+bool runScripts(Database& db, const QStringList& scripts, QString* error)
+{
+    try {
+        Database::Transaction transaction(db);
+        for (const QString& script : scripts) {
+            QFile file(script);
+            if (!file.open(QIODevice::ReadOnly)) {
+                *error = QStringLiteral("Dati predefiniti mancanti: %1").arg(script);
+                return false;
+            }
+            for (const QString& statement : splitSqlScript(QString::fromUtf8(file.readAll())))
+                db.exec(statement);
+        }
+        transaction.commit();
+    } catch (const DbError& e) {
+        *error = e.text();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool createDataFolder(const QString& folderPath, QString* error)
+{
+    QString dummy;
+    if (!error)
+        error = &dummy;
+    const QFileInfo target(folderPath);
+    const QString staging = target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                            QStringLiteral("-new-") +
+                            QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
+    if (!QDir().mkpath(staging)) {
+        *error = QStringLiteral("Impossibile creare la cartella %1").arg(staging);
+        return false;
+    }
+    bool ok = true;
+    for (const QString& name : {QStringLiteral("Valutazioni.mdb"), QStringLiteral("DBgiudix2.mdb"),
+                                QStringLiteral("stampagiudix.mdb")}) {
+        auto db = Database::create(staging + QLatin1Char('/') + name, error);
+        if (!db || !runScripts(*db, scriptsFor(name), error)) {
+            ok = false;
+            break;
+        }
+    }
+    if (ok && !QDir().rename(staging, target.absoluteFilePath())) {
+        *error = QStringLiteral("Impossibile creare la cartella %1").arg(folderPath);
+        ok = false;
+    }
+    if (!ok)
+        QDir(staging).removeRecursively();
+    return ok;
+}
+
+bool checkDatabaseFile(const QString& path, const QStringList& tables, QString* error)
+{
+    auto db = Database::open(path, error);
+    if (!db)
+        return false;
+    for (const QString& table : tables) {
+        if (!db->hasTable(table)) {
+            if (error)
+                *error = QStringLiteral("%1: la tabella '%2' non esiste").arg(path, table);
+            return false;
+        }
+    }
+    return true;
+}
+
+DataFolderResult prepareDataFolder()
+{
+    DataFolderResult result;
+    if (!QFileInfo(datafiles::folder()).exists()) {
+        result.created = true;
+        result.ok = createDataFolder(datafiles::folder(), &result.error);
+        return result;
+    }
+    for (const QString& path : datafiles::allPaths()) {
+        if (!checkDatabaseFile(path, datafiles::requiredTables(path), &result.error))
+            return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace giudizi

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <memory>
+
+namespace giudizi {
+
+// One open SQLite file. The file must already exist: opening never creates one,
+// so a teacher's missing or damaged file is reported, not silently replaced.
+class Database {
+public:
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing database file; on failure returns null and puts the
+    // engine's message into *error.
+    static std::shared_ptr<Database> open(const QString& path, QString* error);
+    // Creates a new, empty database file (used only for a brand-new data folder).
+    static std::shared_ptr<Database> create(const QString& path, QString* error);
+
+    QSqlDatabase handle() const;
+    QString path() const { return m_path; }
+    bool isOpen() const;
+    void close();
+
+    bool hasTable(const QString& table) const;
+    // Runs one statement; throws DbError on failure.
+    void exec(const QString& sql);
+
+    // A scope that commits when commit() is called and rolls back otherwise.
+    class Transaction {
+    public:
+        explicit Transaction(Database& db);
+        ~Transaction();
+        void commit();
+
+    private:
+        Database& m_db;
+        bool m_done = false;
+    };
+
+private:
+    Database(const QString& path, const QString& connection);
+    static std::shared_ptr<Database> openConnection(const QString& path, bool mustExist,
+                                                    QString* error);
+
+    QString m_path;
+    QString m_connection;
+};
+
+} // namespace giudizi

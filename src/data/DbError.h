@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace giudizi {
+
+// Raised by the data layer when the database engine refuses an operation.
+// text() carries the engine's own message, shown to the teacher as it is.
+class DbError : public std::runtime_error {
+public:
+    explicit DbError(const QString& text)
+        : std::runtime_error(text.toStdString())
+        , m_text(text)
+    {
+    }
+    QString text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+} // namespace giudizi

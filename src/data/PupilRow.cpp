@@ -1,0 +1,55 @@
+#include "data/PupilRow.h"
+
+#include "data/Database.h"
+#include "data/Recordset.h"
+
+namespace giudizi {
+
+std::optional<int> parseWholeNumber(const QString& text)
+{
+    bool ok = false;
+    const QString trimmed = text.trimmed();
+    const int value = trimmed.toInt(&ok);
+    if (!ok || trimmed.startsWith(QLatin1Char('+')) || trimmed.startsWith(QLatin1Char('-')))
+        return std::nullopt;
+    return value;
+}
+
+std::shared_ptr<Recordset> findSamePupil(const std::shared_ptr<Database>& archive,
+                                         const PupilData& pupil)
+{
+    return Recordset::open(
+        archive, QStringLiteral("giudizi"),
+        QStringLiteral("nome = ? AND sezione = ? AND classe = ? AND anno = ? AND quadrimestre = ?"),
+        {pupil.nome, pupil.sezione.trimmed(), pupil.classe, pupil.anno.trimmed(),
+         pupil.quadrimestre},
+        QString());
+}
+
+void writePupilRow(Recordset& rows, const PupilData& pupil)
+{
+    rows.edit();
+    rows.setField(QStringLiteral("nome"), pupil.nome);
+    rows.setField(QStringLiteral("sex"), pupil.sex);
+    rows.setField(QStringLiteral("scuola"), pupil.scuola);
+    rows.setField(QStringLiteral("classe"), pupil.classe);
+    rows.setField(QStringLiteral("sezione"), pupil.sezione);
+    rows.setField(QStringLiteral("anno"), pupil.anno);
+    rows.setField(QStringLiteral("seclinstra"), pupil.seclinstra);
+    rows.setField(QStringLiteral("quadrimestre"), pupil.quadrimestre);
+    rows.setField(QStringLiteral("nomeopz1"), pupil.nomeopz1);
+    rows.setField(QStringLiteral("nomeopz2"), pupil.nomeopz2);
+    rows.update();
+}
+
+void addPupilRow(Recordset& rows, const PupilData& pupil)
+{
+    Database::Transaction transaction(*rows.database());
+    rows.addNew();
+    rows.update();
+    rows.setBookmark(rows.lastModified());
+    writePupilRow(rows, pupil);
+    transaction.commit();
+}
+
+} // namespace giudizi

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace giudizi {
+
+class Database;
+class Recordset;
+
+// The identity columns data entry writes into a giudizi row.
+struct PupilData {
+    QString nome; // as stored: upper-cased and trimmed
+    QString sex;
+    QString scuola;
+    int classe = 0;
+    QString sezione;
+    QString anno;
+    QString seclinstra;
+    int quadrimestre = 0;
+    QString nomeopz1;
+    QString nomeopz2;
+};
+
+// A whole number typed into a list box ("3", " 2 "); nothing for "3a" or "".
+std::optional<int> parseWholeNumber(const QString& text);
+
+// The rows of the same pupil, section, class, year and term.
+std::shared_ptr<Recordset> findSamePupil(const std::shared_ptr<Database>& archive,
+                                         const PupilData& pupil);
+// Writes the ten identity columns into the current row of `rows`.
+void writePupilRow(Recordset& rows, const PupilData& pupil);
+// Adds an empty row to `rows`, moves onto it and writes the pupil into it, all
+// in one transaction: a failure leaves the archive as it was.
+void addPupilRow(Recordset& rows, const PupilData& pupil);
+
+} // namespace giudizi

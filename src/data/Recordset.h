@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QHash>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+
+namespace giudizi {
+
+class Database;
+
+// A keyset cursor over one table. Opening reads only the row keys (SQLite rowids)
+// in the requested order; the values of a row are read when the cursor stands on
+// it, and update() writes only that row, by key. Every value is a bound parameter.
+class Recordset {
+public:
+    using Bookmark = qint64;
+
+    // The whole table, in the order its rows were stored.
+    static std::shared_ptr<Recordset> openTable(std::shared_ptr<Database> db, const QString& table);
+    // The rows of `table` matching `where` (with '?' placeholders filled from
+    // `binds`), in `orderBy` order. Empty `where`/`orderBy` mean none.
+    static std::shared_ptr<Recordset> open(std::shared_ptr<Database> db, const QString& table,
+                                           const QString& where, const QVariantList& binds,
+                                           const QString& orderBy);
+
+    QString table() const { return m_table; }
+    std::shared_ptr<Database> database() const { return m_db; }
+
+    bool eof() const;
+    bool bof() const;
+    // Number of rows (the keyset is complete at opening, so no move is needed).
+    int recordCount() const { return m_keys.size(); }
+    int absolutePosition() const { return m_pos; }
+
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void movePrevious();
+
+    // Column values of the current row; a null column gives a null QVariant.
+    QVariant field(const QString& column) const;
+    bool isNull(const QString& column) const;
+    // Text of a column, empty for null.
+    QString text(const QString& column) const;
+    QStringList fieldNames() const;
+
+    // Editing: edit() or addNew(), setField() any number of times, then update()
+    // or cancel(). update() of an added row leaves the cursor where it was and
+    // makes the new row the lastModified() one, like the old engine.
+    void edit();
+    void addNew();
+    void setField(const QString& column, const QVariant& value);
+    void update();
+    void cancel();
+    bool isEditing() const { return m_mode != Mode::None; }
+    // Deletes the current row; the cursor then stands between its neighbours,
+    // so moveNext() reaches the row that followed it.
+    void remove();
+
+    Bookmark bookmark() const;
+    void setBookmark(Bookmark key);
+    Bookmark lastModified() const { return m_lastModified; }
+
+    // Drops any cached values so the current row is read again.
+    void refresh();
+
+private:
+    enum class Mode { None, Edit, Add };
+
+    Recordset(std::shared_ptr<Database> db, const QString& table);
+    void loadKeys(const QString& where, const QVariantList& binds, const QString& orderBy);
+    void loadCurrent() const;
+    void requireRow() const;
+
+    std::shared_ptr<Database> m_db;
+    QString m_table;
+    QVector<Bookmark> m_keys;
+    int m_pos = 0;
+    bool m_afterDelete = false;
+    Mode m_mode = Mode::None;
+    QHash<QString, QVariant> m_pending;
+    QStringList m_pendingOrder;
+    Bookmark m_lastModified = -1;
+
+    mutable bool m_loaded = false;
+    mutable QStringList m_columns;
+    mutable QVector<QVariant> m_values;
+};
+
+} // namespace giudizi

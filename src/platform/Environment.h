@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace giudizi::environment {
+
+// Folder that receives every print job as a numbered PDF, or empty to print.
+QString pdfDirectory();
+// Folder that stands for the floppy drive a:\ (defaults to "a:" otherwise absent).
+QString floppyDirectory();
+
+} // namespace giudizi::environment

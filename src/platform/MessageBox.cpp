@@ -1,0 +1,42 @@
+#include "platform/MessageBox.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+namespace giudizi::msg {
+
+namespace {
+QMessageBox::StandardButton run(QWidget* parent, const QString& text, QMessageBox::Icon icon,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, QStringLiteral("Giudizi"), text, buttons, parent);
+    box.setObjectName(QStringLiteral("messaggio"));
+    box.setDefaultButton(defaultButton);
+    // Italian captions on the standard buttons, which stay the standard ones.
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+        yes->setText(QStringLiteral("Sì"));
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("Annulla"));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+} // namespace
+
+void info(QWidget* parent, const QString& text)
+{
+    run(parent, text, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool okCancel(QWidget* parent, const QString& text)
+{
+    return run(parent, text, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel,
+               QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+bool yesNo(QWidget* parent, const QString& text)
+{
+    return run(parent, text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+} // namespace giudizi::msg

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace giudizi::msg {
+
+// Every message of the program is a modal QMessageBox run with exec(), so that
+// the teacher (and a test) answers it before anything else happens.
+void info(QWidget* parent, const QString& text);
+// true when the teacher pressed OK.
+bool okCancel(QWidget* parent, const QString& text);
+// true when the teacher pressed Yes.
+bool yesNo(QWidget* parent, const QString& text);
+
+} // namespace giudizi::msg

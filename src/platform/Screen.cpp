@@ -1,0 +1,24 @@
+#include "platform/Screen.h"
+
+#include <QCloseEvent>
+
+namespace giudizi {
+
+Screen::Screen(const QString& title, bool closable)
+    : QWidget(nullptr, closable ? Qt::Window
+                                : Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                                      Qt::CustomizeWindowHint)
+    , m_closable(closable)
+{
+    setWindowTitle(title);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void Screen::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (m_closable)
+        emit closeRequested();
+}
+
+} // namespace giudizi

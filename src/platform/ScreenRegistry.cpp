@@ -1,0 +1,60 @@
+#include "platform/ScreenRegistry.h"
+
+#include <QHash>
+#include <QPointer>
+
+namespace giudizi {
+
+namespace {
+QHash<QString, QPointer<QWidget>>& screens()
+{
+    static QHash<QString, QPointer<QWidget>> map;
+    return map;
+}
+} // namespace
+
+QWidget* ScreenRegistry::find(const QString& name)
+{
+    return screens().value(name).data();
+}
+
+bool ScreenRegistry::show(const QString& name)
+{
+    QWidget* screen = find(name);
+    if (!screen)
+        return false;
+    showScreen(screen);
+    return true;
+}
+
+void ScreenRegistry::discard(const QString& name)
+{
+    QPointer<QWidget> screen = screens().take(name);
+    if (screen) {
+        screen->hide();
+        screen->deleteLater();
+    }
+}
+
+void ScreenRegistry::destroyAll()
+{
+    const auto all = screens();
+    screens().clear();
+    for (const QPointer<QWidget>& screen : all)
+        delete screen.data();
+}
+
+void ScreenRegistry::add(QWidget* screen)
+{
+    screens().insert(screen->objectName(), screen);
+}
+
+void showScreen(QWidget* screen)
+{
+    screen->move(0, 0);
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+}
+
+} // namespace giudizi

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "platform/Screen.h"
+#include "shared/Composition.h"
+
+#include <QVector>
+#include <memory>
+
+class QBoxLayout;
+class QGridLayout;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTextEdit;
+
+namespace giudizi {
+
+class ClickLabel;
+class Recordset;
+
+// What the flexible and the rigid composition screens share: the text box, the
+// pupil and term captions, the descriptor lists, the area labels and the
+// buttons that save, print, hand over and move between screens.
+class ComposeScreen : public Screen {
+    Q_OBJECT
+public:
+    // Text of the composition box (plain text only).
+    QString text() const;
+    void setText(const QString& text);
+
+    void setTermCaption(const QString& caption);
+    // Colours every area label normal and `index` highlighted.
+    void highlightArea(int index);
+    void clearLists();
+
+    // Data entry hand-over: pupil as typed, class-and-term caption, stored text.
+    void primeForPupil(const QString& pupilName, const QString& caption,
+                       const QString& storedText);
+    // Loads the catalogue of the current step (CaricaIndicatori2 / CaricaIndicatori).
+    virtual void loadCatalogue() = 0;
+
+    void Command1_Click();
+    void cmdsuccessivo_Click();
+    void cmdmaiuscole_Click();
+    void CmdSTAMPO_Click();
+    void cmdStampaFoglio_Click();
+    void Cmdmenu_Click();
+    void cmdesco_Click();
+
+    const UndoRecord& undoRecord() const { return m_undo; }
+
+protected:
+    struct Captions {
+        QString altroModello, opzioni, cancfrase, stampo, maiuscole;
+    };
+    ComposeScreen(const QString& title, const QStringList& areaCaptions, const Captions& captions);
+
+    // The flexible save capitalises; the rigid one only applies endings.
+    virtual QString prepareForSaving(const QString& text) const = 0;
+    // What else a save changes on the screen (lists, hand-over).
+    virtual void afterSave() = 0;
+    // The per-model parts of "next pupil".
+    virtual void beforeNextPupil() = 0;
+    virtual void onAreaClicked(int index) = 0;
+
+    // Layout slots for the subclasses.
+    QBoxLayout* leftColumn() const { return m_left; }
+    QBoxLayout* rightColumn() const { return m_right; }
+    QGridLayout* buttonGrid() const { return m_buttons; }
+
+    QTextEdit* m_text = nullptr;
+    QLabel* m_termCaption = nullptr;
+    QLabel* m_pupilName = nullptr;
+    QListWidget* m_list1 = nullptr;
+    QListWidget* m_list2 = nullptr;
+    QVector<ClickLabel*> m_areas;
+    QPushButton* m_successivo = nullptr;
+    QPushButton* m_maiuscole = nullptr;
+    QPushButton* m_cancfrase = nullptr;
+    QPushButton* m_cancello = nullptr;
+    QPushButton* m_stampo = nullptr;
+    QPushButton* m_stampaFoglio = nullptr;
+    QPushButton* m_opzioni = nullptr;
+    QPushButton* m_altroModello = nullptr;
+    QPushButton* m_menu = nullptr;
+    QPushButton* m_esco = nullptr;
+    QPushButton* m_command1 = nullptr;
+    UndoRecord m_undo;
+
+private:
+    // The archive row of the pupil on this screen: saving always writes there,
+    // even if the other model's screen has moved the shared cursor since.
+    std::shared_ptr<Recordset> m_row;
+    qint64 m_rowKey = -1;
+
+    void setNavigationEnabled(bool enabled);
+    QBoxLayout* m_left = nullptr;
+    QBoxLayout* m_right = nullptr;
+    QGridLayout* m_buttons = nullptr;
+};
+
+} // namespace giudizi

@@ -1,0 +1,274 @@
+#include "screens/entry/DataEntryScreen.h"
+
+#include "data/AppState.h"
+#include "data/ArchiveStore.h"
+#include "data/DbError.h"
+#include "data/PupilRow.h"
+#include "platform/ClickLabel.h"
+#include "platform/Colors.h"
+#include "platform/MessageBox.h"
+#include "platform/ScreenRegistry.h"
+#include "platform/Widgets.h"
+#include "screens/compose/Fgiudix2.h"
+#include "screens/compose/FgiudixRIGID.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace giudizi {
+
+namespace {
+const QString kDuplicate =
+    QStringLiteral("C'è già, in archivio, un giudizio su questo alunno.\n\r Se intendi "
+                   "MODIFICARLO/SOSTITUIRLO clicca su SI'\n\rSe vuoi conservarlo e aggiungerne "
+                   "uno NUOVO, clicca su NO");
+
+QComboBox* makeCombo(const QString& name, const QStringList& items, const QString& initial,
+                     QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setEditText(initial);
+    return combo;
+}
+} // namespace
+
+DataEntryScreen::DataEntryScreen(bool media)
+    : Screen(media ? QStringLiteral("Giudizi - Dati dell'alunno (Scuola Media)")
+                   : QStringLiteral("Giudizi - Dati dell'alunno (Scuola Elementare)"))
+    , m_media(media)
+{
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(20, 16, 20, 16);
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight);
+    form->setVerticalSpacing(8);
+    root->addLayout(form);
+
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("Text1"));
+    m_name->setMinimumWidth(320);
+    form->addRow(QStringLiteral("Cognome e nome"), m_name);
+
+    auto* sexRow = new QHBoxLayout;
+    m_male = makeClickLabel(QStringLiteral("LabM"), QStringLiteral("Maschio"), this);
+    m_female = makeClickLabel(QStringLiteral("LabF"), QStringLiteral("Femmina"), this);
+    for (ClickLabel* l : {m_male, m_female}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setMinimumSize(110, 30);
+        sexRow->addWidget(l);
+    }
+    sexRow->addStretch();
+    form->addRow(QStringLiteral("Sesso"), sexRow);
+    resetSexLabels();
+    connect(m_male, &ClickLabel::clicked, this, &DataEntryScreen::LabM_Click);
+    connect(m_female, &ClickLabel::clicked, this, &DataEntryScreen::LabF_Click);
+
+    m_class = makeCombo(QStringLiteral("Combo1"), {"1", "2", "3", "4", "5"},
+                        media ? QStringLiteral("1") : QStringLiteral("5"), this);
+    form->addRow(QStringLiteral("Classe"), m_class);
+    m_section = makeCombo(QStringLiteral("Combo2"),
+                          {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "L", "M"},
+                          QStringLiteral("A"), this);
+    form->addRow(QStringLiteral("Sezione"), m_section);
+    m_year = makeCombo(QStringLiteral("Combo3"),
+                       {"2004-2005", "2005-2006", "2006-2007", "2007-2008", "2008-2009"},
+                       QStringLiteral("2004-2005"), this);
+    form->addRow(QStringLiteral("Anno scolastico"), m_year);
+    m_term = makeCombo(QStringLiteral("Combo4"), {"1", "2", "3"}, QStringLiteral("1"), this);
+    form->addRow(media ? QStringLiteral("Tri-Quadrimestre") : QStringLiteral("Tri - Quadrimestre"),
+                 m_term);
+    if (media) {
+        m_language = makeCombo(QStringLiteral("Combo5"),
+                               {"nessuna", "Francese", "Spagnolo", "Tedesco", "Russo", "Inglese"},
+                               QStringLiteral("Francese"), this);
+        form->addRow(QStringLiteral("Seconda lingua straniera"), m_language);
+    }
+    m_opz1 = new QLineEdit(QStringLiteral("Nessuna"), this);
+    m_opz1->setObjectName(QStringLiteral("TxtNomOpz1"));
+    form->addRow(QStringLiteral("Attività opzionale 1"), m_opz1);
+    m_opz2 = new QLineEdit(QStringLiteral("Nessuna"), this);
+    m_opz2->setObjectName(QStringLiteral("TxtNomOpz2"));
+    form->addRow(QStringLiteral("Attività opzionale 2"), m_opz2);
+
+    auto* ok = makeButton(QStringLiteral("cmdfatto"), QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    ok->setMinimumWidth(120);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    root->addSpacing(8);
+    root->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &DataEntryScreen::cmdfatto_Click);
+    connect(m_name, &QLineEdit::returnPressed, this, &DataEntryScreen::cmdfatto_Click);
+
+    // Typing a class (not picking one) sets the class the rigid catalogue follows.
+    connect(m_class->lineEdit(), &QLineEdit::textEdited, this, [](const QString& text) {
+        if (auto value = parseWholeNumber(text))
+            appState().currentClass = static_cast<qint16>(*value);
+    });
+    if (!media) {
+        connect(m_term->lineEdit(), &QLineEdit::textEdited, this, [](const QString& text) {
+            if (auto value = parseWholeNumber(text))
+                appState().currentTerm = static_cast<qint16>(*value);
+        });
+    }
+    m_name->clear();
+    adjustSize();
+}
+
+void DataEntryScreen::resetSexLabels()
+{
+    setBackground(m_male, colors::sexMaleOff);
+    setBackground(m_female, colors::sexFemaleOff);
+}
+
+bool DataEntryScreen::sexChosen() const
+{
+    return !(background(m_male) == colors::sexMaleOff &&
+             background(m_female) == colors::sexFemaleOff);
+}
+
+void DataEntryScreen::startPupil(int term)
+{
+    m_name->clear();
+    if (term > 0)
+        selectTerm(term);
+    m_name->setFocus();
+}
+
+void DataEntryScreen::selectTerm(int term)
+{
+    const int index = m_term->findText(QString::number(term));
+    if (index >= 0)
+        m_term->setCurrentIndex(index);
+    m_term->setEditText(QString::number(term));
+}
+
+void DataEntryScreen::LabM_Click()
+{
+    appState().pupilSex = QStringLiteral("M");
+    setBackground(m_male, colors::sexChosen);
+    setBackground(m_female, colors::sexFemaleOff);
+}
+
+void DataEntryScreen::LabF_Click()
+{
+    appState().pupilSex = QStringLiteral("F");
+    setBackground(m_male, colors::sexMaleOff);
+    setBackground(m_female, colors::sexChosen);
+}
+
+bool DataEntryScreen::collect(PupilData& pupil)
+{
+    const auto classe = parseWholeNumber(m_class->currentText());
+    if (!classe) {
+        msg::info(this, QStringLiteral("La classe deve essere un numero intero (per esempio 1, 2 "
+                                       "o 3). Correggila e clicca di nuovo su OK."));
+        m_class->setFocus();
+        return false;
+    }
+    const auto term = parseWholeNumber(m_term->currentText());
+    if (!term) {
+        msg::info(this, QStringLiteral("Il trimestre o quadrimestre deve essere un numero intero "
+                                       "(1, 2 o 3). Correggilo e clicca di nuovo su OK."));
+        m_term->setFocus();
+        return false;
+    }
+    pupil.nome = m_name->text().toUpper().trimmed();
+    pupil.sex = appState().pupilSex;
+    pupil.scuola = m_media ? QStringLiteral("Medie") : QStringLiteral("Elementari");
+    pupil.classe = *classe;
+    pupil.sezione = m_section->currentText();
+    pupil.anno = m_year->currentText();
+    pupil.seclinstra = m_media ? m_language->currentText() : QStringLiteral("Nessuna");
+    pupil.quadrimestre = *term;
+    pupil.nomeopz1 = m_opz1->text().trimmed();
+    pupil.nomeopz2 = m_opz2->text().trimmed();
+    return true;
+}
+
+void DataEntryScreen::cmdfatto_Click()
+{
+    if (m_name->text().isEmpty()) {
+        msg::info(this, QStringLiteral("Non hai scritto il nome dell'alunno."));
+        m_name->setFocus();
+        return;
+    }
+    if (!sexChosen()) {
+        msg::info(this, QStringLiteral("Non hai indicato il sesso dell'alunno."));
+        return;
+    }
+    PupilData pupil;
+    if (!collect(pupil))
+        return;
+    if (!m_media) {
+        for (const char* name : {Fgiudix2::Name, FgiudixRIGID::Name})
+            if (auto* screen = qobject_cast<ComposeScreen*>(
+                    ScreenRegistry::find(QString::fromLatin1(name))))
+                screen->setText(QString());
+    }
+    resetSexLabels();
+    if (!storeRow(pupil))
+        return;
+    QString stored;
+    try {
+        stored = archiveStore().CurrentJudgment->text(QStringLiteral("giudizio"));
+    } catch (const DbError& e) {
+        msg::info(this, e.text());
+        return;
+    }
+    appState().currentTerm = static_cast<qint16>(pupil.quadrimestre);
+    appState().currentStep = 0;
+    openComposition(stored, pupil.classe);
+    hide();
+}
+
+bool DataEntryScreen::storeRow(const PupilData& pupil)
+{
+    ArchiveStore& store = archiveStore();
+    try {
+        auto same = findSamePupil(store.ArchiveDb, pupil);
+        if (same->recordCount() > 0 && msg::yesNo(this, kDuplicate)) {
+            store.CurrentJudgment = same;
+            store.CurrentJudgment->moveFirst();
+            writePupilRow(*store.CurrentJudgment, pupil);
+            return true;
+        }
+        if (!store.CurrentJudgment || store.CurrentJudgment->table() != QLatin1String("giudizi"))
+            store.CurrentJudgment = Recordset::openTable(store.ArchiveDb, QStringLiteral("giudizi"));
+        addPupilRow(*store.CurrentJudgment, pupil);
+        return true;
+    } catch (const DbError& e) {
+        msg::info(this, QStringLiteral("I dati dell'alunno non sono stati salvati nell'archivio:\n%1")
+                            .arg(e.text()));
+        return false;
+    }
+}
+
+void DataEntryScreen::openComposition(const QString& storedText, int classe)
+{
+    const QString caption = QStringLiteral("%1° %2 %3° T/Q")
+                                .arg(classe)
+                                .arg(m_media ? QStringLiteral("Media") : QStringLiteral("Elem"))
+                                .arg(m_term->currentText());
+    ComposeScreen* screen = nullptr;
+    if (isFlexibleModel(appState()))
+        screen = ScreenRegistry::get<Fgiudix2>();
+    else if (isRigidModel(appState()))
+        screen = ScreenRegistry::get<FgiudixRIGID>();
+    if (!screen)
+        return;
+    screen->primeForPupil(m_name->text(), caption, storedText);
+    showScreen(screen);
+}
+
+} // namespace giudizi

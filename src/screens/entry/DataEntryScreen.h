@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/Screen.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace giudizi {
+
+class ClickLabel;
+struct PupilData;
+
+// The pupil's data before a judgment: Media and Elementare differ only in the
+// second-language list, the class offered first and a caption.
+class DataEntryScreen : public Screen {
+    Q_OBJECT
+public:
+    // Prepares the next pupil: empty name; `term` > 0 preselects the term.
+    void startPupil(int term);
+    // Selects a term in the term list by its text ("1", "2", "3").
+    void selectTerm(int term);
+    bool sexChosen() const;
+
+    void LabM_Click();
+    void LabF_Click();
+    void cmdfatto_Click();
+
+protected:
+    DataEntryScreen(bool media);
+
+private:
+    void resetSexLabels();
+    bool collect(PupilData& pupil);
+    bool storeRow(const PupilData& pupil);
+    void openComposition(const QString& storedText, int classe);
+
+    bool m_media;
+    QLineEdit* m_name = nullptr;
+    QComboBox* m_class = nullptr;
+    QComboBox* m_section = nullptr;
+    QComboBox* m_year = nullptr;
+    QComboBox* m_term = nullptr;
+    QComboBox* m_language = nullptr;
+    QLineEdit* m_opz1 = nullptr;
+    QLineEdit* m_opz2 = nullptr;
+    ClickLabel* m_male = nullptr;
+    ClickLabel* m_female = nullptr;
+};
+
+} // namespace giudizi

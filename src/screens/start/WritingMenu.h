@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/Screen.h"
+#include "platform/ScreenRegistry.h"
+
+class QGridLayout;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace giudizi {
+
+class ClickLabel;
+
+// What the two writing menus share: the picture with its entries, the way back
+// to the start screen, the guide and the end of the program. Each model's menu
+// adds its own term entries to the picture.
+class WritingMenu : public Screen {
+    Q_OBJECT
+public:
+    // Opens the descriptor and print-settings databases and the judgment table.
+    // False (after telling the teacher) when a database cannot be opened.
+    bool Form_Load();
+
+    void Label1_Click();
+    void LabHELP_Click();
+    void CmdNascondi_Click();
+    void Labesco_Click();
+
+protected:
+    WritingMenu(const QString& modelCaption);
+    // Adds an entry to the term row of the picture.
+    ClickLabel* addTermEntry(const QString& name, const QString& caption, int column);
+    QPlainTextEdit* guideBox() const { return m_guide; }
+
+private:
+    QGridLayout* m_terms = nullptr;
+    QPlainTextEdit* m_guide = nullptr;
+    QPushButton* m_printGuide = nullptr;
+    QPushButton* m_hideGuide = nullptr;
+};
+
+// Shows a writing menu, loading it (its databases) the first time.
+template <class Menu> void openWritingMenu()
+{
+    bool created = false;
+    Menu* menu = ScreenRegistry::get<Menu>(&created);
+    if (created && !menu->Form_Load())
+        return;
+    showScreen(menu);
+}
+
+} // namespace giudizi

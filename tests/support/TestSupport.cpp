@@ -1,0 +1,158 @@
+#include "support/TestSupport.h"
+
+#include "app/application.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace giudizi::test {
+
+WorkFolder::WorkFolder()
+    : m_previous(QDir::currentPath())
+{
+    QDir::setCurrent(m_dir.path());
+}
+
+WorkFolder::~WorkFolder()
+{
+    QDir::setCurrent(m_previous);
+}
+
+EndRecorder::EndRecorder()
+{
+    setEndProgramHandler([this](int status) { statuses.append(status); });
+}
+
+EndRecorder::~EndRecorder()
+{
+    setEndProgramHandler({});
+}
+
+QWidget* window(const QString& name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+QWidget* findControl(const QString& windowName, const QString& controlName)
+{
+    QWidget* w = window(windowName);
+    if (!w) {
+        qWarning("window %s not found", qPrintable(windowName));
+        return nullptr;
+    }
+    auto* control = w->findChild<QWidget*>(controlName);
+    if (!control)
+        qWarning("control %s of %s not found", qPrintable(controlName), qPrintable(windowName));
+    return control;
+}
+
+void click(const QString& windowName, const QString& controlName)
+{
+    QWidget* control = findControl(windowName, controlName);
+    QVERIFY2(control, qPrintable(windowName + QLatin1Char('.') + controlName));
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->click();
+        return;
+    }
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+void clickListItem(const QString& windowName, const QString& listName, int row)
+{
+    auto* list = find<QListWidget>(windowName, listName);
+    QVERIFY(list);
+    QVERIFY2(row >= 0 && row < list->count(), qPrintable(QStringLiteral("row %1").arg(row)));
+    list->scrollToItem(list->item(row));
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+struct ModalAnswer::State {
+    int button = 0;
+    QString text;
+    bool answered = false;
+    QTimer timer;
+};
+
+ModalAnswer::ModalAnswer(int button)
+    : m_state(std::make_shared<State>())
+{
+    m_state->button = button;
+    std::weak_ptr<State> weak = m_state;
+    m_state->timer.setInterval(0);
+    QObject::connect(&m_state->timer, &QTimer::timeout, [weak] {
+        auto state = weak.lock();
+        if (!state || state->answered)
+            return;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            state->answered = true;
+            state->timer.stop();
+            state->text = box->text();
+            QAbstractButton* b =
+                box->button(static_cast<QMessageBox::StandardButton>(state->button));
+            if (b)
+                b->click();
+            else
+                box->reject();
+        } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            state->answered = true;
+            state->timer.stop();
+            state->text = input->labelText();
+            if (state->button == QMessageBox::Ok)
+                input->accept();
+            else
+                input->reject();
+        }
+    });
+    m_state->timer.start();
+}
+
+ModalAnswer::~ModalAnswer()
+{
+    m_state->timer.stop();
+}
+
+QString ModalAnswer::text() const
+{
+    return m_state->text;
+}
+
+bool ModalAnswer::answered() const
+{
+    return m_state->answered;
+}
+
+void startAndEnter(const QString& password)
+{
+    QVERIFY(startApplication());
+    auto* box = find<QLineEdit>(QStringLiteral("Favvio"), QStringLiteral("TXTpassword"));
+    QVERIFY(box);
+    box->setText(password);
+    click(QStringLiteral("Favvio"), QStringLiteral("CmdEntra"));
+}
+
+void chooseStart(const QString& model, const QString& level, int target)
+{
+    click(QStringLiteral("Favvio"), model == QLatin1String("Rigido")
+                                        ? QStringLiteral("LabRigido")
+                                        : QStringLiteral("LabFlessibile"));
+    click(QStringLiteral("Favvio"), level == QLatin1String("Elementari")
+                                        ? QStringLiteral("LabElem")
+                                        : QStringLiteral("LaMedie"));
+    click(QStringLiteral("Favvio"), QStringLiteral("Option1(%1)").arg(target));
+}
+
+} // namespace giudizi::test

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace giudizi::test {
+
+// A fresh working folder for one test: the current directory moves into it
+// and back when the object dies.
+class WorkFolder {
+public:
+    WorkFolder();
+    ~WorkFolder();
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// Records endProgram() calls instead of exiting.
+struct EndRecorder {
+    EndRecorder();
+    ~EndRecorder();
+    QList<int> statuses;
+};
+
+// The top-level window with that object name, or null.
+QWidget* window(const QString& name);
+// A control of a window; fails the test when missing.
+template <class T> T* find(const QString& windowName, const QString& controlName);
+QWidget* findControl(const QString& windowName, const QString& controlName);
+
+// Clicks a button (click()) or a clickable label (mouse press and release).
+void click(const QString& windowName, const QString& controlName);
+// Clicks item `row` of a list box with the mouse.
+void clickListItem(const QString& windowName, const QString& listName, int row);
+
+// Arranges for the next modal dialog to be answered: records its text and
+// presses the given standard button (QMessageBox::Ok, Yes, No, Cancel).
+class ModalAnswer {
+public:
+    explicit ModalAnswer(int button);
+    ~ModalAnswer();
+    QString text() const;
+    bool answered() const;
+
+private:
+    struct State;
+    std::shared_ptr<State> m_state;
+};
+
+// Starts a fresh run in the current folder and enters with the password.
+void startAndEnter(const QString& password = QStringLiteral("scuola"));
+// From the model step: chooses model ("Flessibile"/"Rigido"), level
+// ("Medie"/"Elementari") and print target option index.
+void chooseStart(const QString& model, const QString& level, int target);
+
+} // namespace giudizi::test
+
+#include "support/TestSupport_impl.h"

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds with warnings as errors and runs every test.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$here/tools/install-deps.sh"
+cmake -S "$here" -B "$here/build-ci" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGIUDIZI_WERROR=ON \
+      -DGIUDIZI_BUILD_BENCH=ON
+cmake --build "$here/build-ci" -j2
+cd "$here/build-ci"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
