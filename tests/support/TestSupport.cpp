@@ -1,6 +1,9 @@
 #include "support/TestSupport.h"
 
 #include "app/application.h"
+#include "data/AppState.h"
+#include "data/ArchiveStore.h"
+#include "platform/ScreenRegistry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -133,6 +136,13 @@ QString ModalAnswer::text() const
 bool ModalAnswer::answered() const
 {
     return m_state->answered;
+}
+
+void shutDown()
+{
+    ScreenRegistry::destroyAll();
+    archiveStore().reset();
+    resetAppState();
 }
 
 void startAndEnter(const QString& password)

@@ -55,6 +55,10 @@ private:
     std::shared_ptr<State> m_state;
 };
 
+// Destroys the screens of the run and closes its databases, so that the
+// working folder can go.
+void shutDown();
+
 // Starts a fresh run in the current folder and enters with the password.
 void startAndEnter(const QString& password = QStringLiteral("scuola"));
 // From the model step: chooses model ("Flessibile"/"Rigido"), level

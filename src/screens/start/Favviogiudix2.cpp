@@ -49,6 +49,8 @@ void Favviogiudix2::Labterzo_Click()
 void Favviogiudix2::AvvioGiudix()
 {
     auto* compose = ScreenRegistry::get<Fgiudix2>();
+    // The first area is highlighted, so its catalogue is the one loaded.
+    appState().currentStep = 0;
     compose->highlightArea(0);
     hide();
     compose->CaricaIndicatori2();
