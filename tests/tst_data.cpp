@@ -202,6 +202,22 @@ private slots:
         QCOMPARE(rs->field(QStringLiteral("data")).toLongLong(), rs->lastModified());
     }
 
+    void failedPupilWriteLeavesArchiveAsItWas()
+    {
+        insertPupil(QStringLiteral("PRIMO"), 1);
+        QSqlQuery q(m_archive->handle());
+        QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER rifiuta BEFORE UPDATE ON giudizi WHEN "
+                                      "NEW.nome = 'ERRORE' BEGIN SELECT RAISE(ABORT, 'rifiutato'); END")));
+        auto rs = Recordset::openTable(m_archive, QStringLiteral("giudizi"));
+        PupilData pupil;
+        pupil.nome = QStringLiteral("ERRORE");
+        QVERIFY_THROWS_EXCEPTION(DbError, addPupilRow(*rs, pupil));
+        QCOMPARE(rs->recordCount(), 1);
+        QCOMPARE(rs->text(QStringLiteral("nome")), QStringLiteral("PRIMO"));
+        QVERIFY(q.exec(QStringLiteral("SELECT count(*) FROM giudizi")) && q.next());
+        QCOMPARE(q.value(0).toInt(), 1);
+    }
+
     void scriptSplitterKeepsQuotedSemicolons()
     {
         const QStringList statements = splitSqlScript(QStringLiteral(

@@ -44,12 +44,23 @@ void writePupilRow(Recordset& rows, const PupilData& pupil)
 
 void addPupilRow(Recordset& rows, const PupilData& pupil)
 {
+    const Recordset::Bookmark previous = rows.eof() || rows.bof() ? -1 : rows.bookmark();
     Database::Transaction transaction(*rows.database());
     rows.addNew();
     rows.update();
-    rows.setBookmark(rows.lastModified());
-    writePupilRow(rows, pupil);
-    transaction.commit();
+    const Recordset::Bookmark added = rows.lastModified();
+    try {
+        rows.setBookmark(added);
+        writePupilRow(rows, pupil);
+        transaction.commit();
+    } catch (...) {
+        // The row is gone with the rollback: the cursor must not show it.
+        rows.cancel();
+        rows.forget(added);
+        if (previous >= 0)
+            rows.setBookmark(previous);
+        throw;
+    }
 }
 
 } // namespace giudizi

@@ -279,4 +279,15 @@ void Recordset::refresh()
     m_loaded = false;
 }
 
+void Recordset::forget(Bookmark key)
+{
+    const int index = m_keys.indexOf(key);
+    if (index < 0)
+        return;
+    m_keys.removeAt(index);
+    if (m_pos > index)
+        --m_pos;
+    m_loaded = false;
+}
+
 } // namespace giudizi

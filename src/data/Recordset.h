@@ -65,6 +65,8 @@ public:
 
     // Drops any cached values so the current row is read again.
     void refresh();
+    // Forgets a row added in a transaction that was rolled back.
+    void forget(Bookmark key);
 
 private:
     enum class Mode { None, Edit, Add };
