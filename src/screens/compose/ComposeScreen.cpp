@@ -9,6 +9,8 @@
 #include "platform/ProgramEnd.h"
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
+#include "printing/CardPrint.h"
+#include "printing/FimpostaSTAMPA.h"
 #include "screens/entry/Fimmissio2.h"
 #include "screens/entry/FimmissioELEM.h"
 #include "screens/start/Favviogiudix2.h"
@@ -19,6 +21,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -51,6 +54,7 @@ ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptio
     m_termCaption = makeLabel(QStringLiteral("LabTQ"), QString(), this);
     m_termCaption->setStyleSheet(QStringLiteral("font-size: 12pt; color: #600060;"));
     m_termCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_termCaption->setWordWrap(false);
     header->addWidget(m_pupilName, 1);
     header->addWidget(m_termCaption);
     root->addLayout(header);
@@ -81,6 +85,19 @@ ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptio
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setWordWrap(true);
     m_list1->setAlternatingRowColors(true);
+    QFont listFont = m_list1->font();
+    listFont.setPointSize(11);
+    m_list1->setFont(listFont);
+    m_list1->setSpacing(1);
+    // One insertion per click: itemActivated would fire too where a single
+    // click activates, so the keyboard gets its own shortcut instead.
+    connect(m_list1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { List1_Click(m_list1->row(item)); });
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* shortcut = new QShortcut(key, m_list1, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this] { List1_Click(m_list1->currentRow()); });
+    }
     m_list2 = new QListWidget(this);
     m_list2->setObjectName(QStringLiteral("List2"));
     m_list2->hide(); // kept in step with List1, never shown
@@ -129,6 +146,7 @@ ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptio
     connect(m_maiuscole, &QPushButton::clicked, this, &ComposeScreen::cmdmaiuscole_Click);
     connect(m_stampo, &QPushButton::clicked, this, &ComposeScreen::CmdSTAMPO_Click);
     connect(m_stampaFoglio, &QPushButton::clicked, this, &ComposeScreen::cmdStampaFoglio_Click);
+    connect(m_opzioni, &QPushButton::clicked, this, &ComposeScreen::cmdopzioni_Click);
     connect(m_menu, &QPushButton::clicked, this, &ComposeScreen::Cmdmenu_Click);
     connect(m_esco, &QPushButton::clicked, this, &ComposeScreen::cmdesco_Click);
 
@@ -249,7 +267,13 @@ void ComposeScreen::CmdSTAMPO_Click()
         msg::info(this, kNothingToPrint);
         return;
     }
-    // Card printing is added with the printing module.
+    printOnCard(text(), this);
+}
+
+void ComposeScreen::cmdopzioni_Click()
+{
+    appState().callerScreen = objectName();
+    FimpostaSTAMPA::open();
 }
 
 void ComposeScreen::cmdStampaFoglio_Click()

@@ -38,11 +38,14 @@ public:
                        const QString& storedText);
     // Loads the catalogue of the current step (CaricaIndicatori2 / CaricaIndicatori).
     virtual void loadCatalogue() = 0;
+    // A descriptor picked from List1 (mouse click, or Enter on the current row).
+    virtual void List1_Click(int row) = 0;
 
     void Command1_Click();
     void cmdsuccessivo_Click();
     void cmdmaiuscole_Click();
     void CmdSTAMPO_Click();
+    void cmdopzioni_Click();
     void cmdStampaFoglio_Click();
     void Cmdmenu_Click();
     void cmdesco_Click();

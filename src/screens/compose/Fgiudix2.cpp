@@ -45,10 +45,6 @@ Fgiudix2::Fgiudix2()
     buildWordPad();
     rightColumn()->addLayout(buttonGrid());
 
-    connect(m_list1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { List1_Click(m_list1->row(item)); });
-    connect(m_list1, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { List1_Click(m_list1->row(item)); });
     connect(m_cancfrase, &QPushButton::clicked, this, &Fgiudix2::Cmdcancfrase_Click);
     connect(m_cancello, &QPushButton::clicked, this, &Fgiudix2::cmdcancello_Click);
     connect(m_altroModello, &QPushButton::clicked, this, &Fgiudix2::CmaAltroModello_Click);

@@ -16,7 +16,7 @@ public:
     void loadCatalogue() override { CaricaIndicatori2(); }
 
     void Lab8_Click(int index);
-    void List1_Click(int row);
+    void List1_Click(int row) override;
     void insertWord(const QString& word);
     void insertPunctuation(const QString& mark);
     void Cmdcancfrase_Click();

@@ -53,10 +53,6 @@ FgiudixRIGID::FgiudixRIGID()
     rightColumn()->addLayout(buttonGrid());
 
     m_list2->setEnabled(false);
-    connect(m_list1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { List1_Click(m_list1->row(item)); });
-    connect(m_list1, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { List1_Click(m_list1->row(item)); });
     connect(m_avanzamento, &QPushButton::clicked, this, &FgiudixRIGID::CmdAvanzamento_Click);
     connect(m_cancfrase, &QPushButton::clicked, this, &FgiudixRIGID::Cmdcancfrase_Click);
     connect(m_cancello, &QPushButton::clicked, this, &FgiudixRIGID::cmdcancello_Click);

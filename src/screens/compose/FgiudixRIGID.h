@@ -20,7 +20,7 @@ public:
 
     void Lab8_Click(int index);
     void LabINIZIO_Click() {}
-    void List1_Click(int row);
+    void List1_Click(int row) override;
     void CmdAvanzamento_Click();
     void Cmdcancfrase_Click();
     void cmdcancello_Click();

@@ -1,0 +1,211 @@
+#include "platform/PrinterDevice.h"
+
+#include "platform/Environment.h"
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+
+namespace giudizi {
+
+namespace {
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kMillimetresPerInch = 25.4;
+// Pictures that do not say their resolution are taken as screen pictures.
+constexpr double kDefaultPictureDpi = 96.0;
+} // namespace
+
+PrinterDevice::PrinterDevice()
+    : m_pdfDirectory(environment::pdfDirectory())
+    , m_font(QStringLiteral("Arial"), 12) {
+    if (!m_pdfDirectory.isEmpty()) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setPageSize(QPageSize(QPageSize::A4));
+        m_printer->setPageOrientation(QPageLayout::Portrait);
+        m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        return;
+    }
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull() || info.printerName().isEmpty()) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_failure = QStringLiteral("Nessuna stampante predefinita è installata.");
+        return;
+    }
+    m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // A4 unless the printer says it holds another paper.
+    const QPageSize reported = info.defaultPageSize();
+    m_printer->setPageSize(reported.isValid() ? reported : QPageSize(QPageSize::A4));
+}
+
+PrinterDevice::~PrinterDevice() {
+    if (isPrinting())
+        m_painter->end();
+}
+
+bool PrinterDevice::isAvailable() const {
+    return m_failure.isEmpty() || isPrinting();
+}
+
+void PrinterDevice::setUnprintableMargins(const QMarginsF& millimetres) {
+    if (!m_pdfDirectory.isEmpty() && !isPrinting())
+        m_printer->setPageMargins(millimetres, QPageLayout::Millimeter);
+}
+
+bool PrinterDevice::startDocument() {
+    if (isPrinting())
+        return true;
+    if (!m_failure.isEmpty())
+        return false;
+    if (!m_pdfDirectory.isEmpty()) {
+        if (!QDir().mkpath(m_pdfDirectory)) {
+            m_failure = QStringLiteral("La cartella %1 non si può creare.").arg(m_pdfDirectory);
+            return false;
+        }
+        m_outputFile = nextPdfFile();
+        m_printer->setOutputFileName(m_outputFile);
+    }
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(m_printer.get())) {
+        m_failure = QStringLiteral("La stampante non ha accettato il lavoro.");
+        return false;
+    }
+    m_painter = std::move(painter);
+    m_x = 0;
+    m_y = 0;
+    return true;
+}
+
+bool PrinterDevice::isPrinting() const {
+    return m_painter && m_painter->isActive();
+}
+
+bool PrinterDevice::newPage() {
+    if (!isPrinting() || !m_printer->newPage()) {
+        m_failure = QStringLiteral("La stampante non ha accettato una nuova pagina.");
+        return false;
+    }
+    m_x = 0;
+    m_y = 0;
+    return true;
+}
+
+bool PrinterDevice::endDocument() {
+    if (!isPrinting())
+        return false;
+    const bool ended = m_painter->end();
+    m_painter.reset();
+    if (!ended)
+        m_failure = QStringLiteral("La stampante non ha completato il lavoro.");
+    return ended;
+}
+
+void PrinterDevice::setFontName(const QString& name) {
+    m_font.setFamily(name);
+}
+
+void PrinterDevice::setFontSize(double points) {
+    if (points > 0)
+        m_font.setPointSizeF(points);
+}
+
+QFont PrinterDevice::font() const {
+    return QFont(m_font, paintDevice());
+}
+
+double PrinterDevice::textWidth(const QString& text) const {
+    return fromPixels(QFontMetricsF(font(), paintDevice()).horizontalAdvance(text));
+}
+
+double PrinterDevice::textHeight() const {
+    return fromPixels(QFontMetricsF(font(), paintDevice()).lineSpacing());
+}
+
+bool PrinterDevice::printLine(const QString& text) {
+    if (!isPrinting())
+        return false;
+    const QFont f = font();
+    m_painter->setFont(f);
+    const double ascent = QFontMetricsF(f, paintDevice()).ascent();
+    m_painter->drawText(QPointF(toPixels(m_x), toPixels(m_y) + ascent), text);
+    m_x = 0;
+    m_y += textHeight();
+    return true;
+}
+
+bool PrinterDevice::drawPicture(const QImage& picture) {
+    if (!isPrinting() || picture.isNull())
+        return false;
+    const auto inches = [](int pixels, int dotsPerMetre) {
+        const double dpi =
+            dotsPerMetre > 0 ? dotsPerMetre * 0.0254 : kDefaultPictureDpi; // 1 in = 0.0254 m
+        return pixels / dpi;
+    };
+    const double dpi = m_printer->resolution();
+    const QRectF target(toPixels(m_x), toPixels(m_y),
+                        inches(picture.width(), picture.dotsPerMeterX()) * dpi,
+                        inches(picture.height(), picture.dotsPerMeterY()) * dpi);
+    m_painter->drawImage(target, picture);
+    return true;
+}
+
+// The driver's page geometry in device pixels, as the painter uses it.
+QRect PrinterDevice::paperPixels() const {
+    return m_printer->pageLayout().fullRectPixels(m_printer->resolution());
+}
+
+QRect PrinterDevice::printablePixels() const {
+    return m_printer->pageLayout().paintRectPixels(m_printer->resolution());
+}
+
+QPointF PrinterDevice::physicalOffset() const {
+    const QPoint offset = printablePixels().topLeft() - paperPixels().topLeft();
+    return QPointF(fromPixels(offset.x()), fromPixels(offset.y()));
+}
+
+QSizeF PrinterDevice::paperSize() const {
+    return QSizeF(fromPixels(paperPixels().width()), fromPixels(paperPixels().height()));
+}
+
+QSizeF PrinterDevice::printableSize() const {
+    return QSizeF(fromPixels(printablePixels().width()), fromPixels(printablePixels().height()));
+}
+
+QPaintDevice* PrinterDevice::paintDevice() const {
+    return m_printer.get();
+}
+
+double PrinterDevice::toPixels(double units) const {
+    const double perInch = m_scale == ScaleMode::Twips ? kTwipsPerInch : kMillimetresPerInch;
+    return units / perInch * m_printer->resolution();
+}
+
+double PrinterDevice::fromPixels(double pixels) const {
+    const double perInch = m_scale == ScaleMode::Twips ? kTwipsPerInch : kMillimetresPerInch;
+    return pixels / m_printer->resolution() * perInch;
+}
+
+QRectF PrinterDevice::toPixels(const QRectF& units) const {
+    return QRectF(toPixels(units.left()), toPixels(units.top()), toPixels(units.width()),
+                  toPixels(units.height()));
+}
+
+QString PrinterDevice::nextPdfFile() const {
+    static const QRegularExpression numbered(QStringLiteral("^(\\d+)\\.pdf$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    int highest = 0;
+    const QDir dir(m_pdfDirectory);
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = numbered.match(name);
+        if (match.hasMatch())
+            highest = std::max(highest, match.captured(1).toInt());
+    }
+    return dir.filePath(QStringLiteral("%1.pdf").arg(highest + 1, 4, 10, QLatin1Char('0')));
+}
+
+} // namespace giudizi

@@ -1,0 +1,51 @@
+#include "printing/CardPrint.h"
+
+#include "data/AppState.h"
+#include "data/DbError.h"
+#include "data/Recordset.h"
+#include "platform/MessageBox.h"
+#include "platform/PrinterDevice.h"
+#include "platform/ScreenRegistry.h"
+#include "printing/Formstampa2.h"
+#include "printing/PrintPosition.h"
+
+#include <cmath>
+
+namespace giudizi {
+
+namespace {
+// A term outside 1..3 prints where the previous card went (the first term's
+// frame when there was none), never at the paper's edge.
+std::optional<FrameMargins>& previousMargins() {
+    static std::optional<FrameMargins> margins;
+    return margins;
+}
+} // namespace
+
+PrintOutcome printOnCard(const QString& text, QWidget* parent) {
+    auto* holder = ScreenRegistry::get<Formstampa2>();
+    FrameMargins margins;
+    int size = kDefaultPrintFontSize;
+    try {
+        auto row = openPositionRow(QStringLiteral("scheda"));
+        size = ensureFontSize(*row);
+        std::optional<FrameMargins> term = termMargins(*row, appState().currentTerm);
+        if (!term)
+            term = previousMargins() ? previousMargins() : termMargins(*row, 1);
+        margins = *term;
+    } catch (const DbError& e) {
+        msg::info(parent, e.text());
+        return PrintOutcome::DatabaseError;
+    }
+    previousMargins() = margins;
+    appState().printFontSize = static_cast<qint16>(size);
+
+    PrinterDevice printer;
+    printer.setFontName(QStringLiteral("Arial"));
+    printer.setFontSize(size);
+    holder->setPrintText(text, size);
+    return StampaRiquadro(holder->box(), static_cast<int>(std::lround(margins.left)), margins.top,
+                          margins.right, margins.bottom, printer);
+}
+
+} // namespace giudizi

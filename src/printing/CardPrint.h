@@ -1,0 +1,14 @@
+#pragma once
+
+#include "printing/StampaRiquadro.h"
+
+class QWidget;
+
+namespace giudizi {
+
+// Prints a judgment into the frame of the ministerial card: the margins of the
+// current term and the font size of the card's posizione row, through the
+// hidden holder Formstampa2. Messages go to `parent`.
+PrintOutcome printOnCard(const QString& text, QWidget* parent);
+
+} // namespace giudizi
