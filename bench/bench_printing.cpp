@@ -21,7 +21,8 @@ using namespace giudizi;
 namespace {
 
 // About 1,500 characters, as a full judgment of the flexible model.
-QString judgment() {
+QString judgment()
+{
     const QString sentence = QStringLiteral(
         "L'alunno partecipa con interesse alle attività della classe e si impegna in modo "
         "costante nello studio delle discipline, rispettando le regole della convivenza. ");
@@ -35,7 +36,8 @@ QString judgment() {
 struct Setup {
     QTemporaryDir work;
     QTemporaryDir pdf;
-    Setup() {
+    Setup()
+    {
         QDir::setCurrent(work.path());
         qputenv("GIUDIZI_PDF_DIR", pdf.path().toLocal8Bit());
         QString error;
@@ -48,7 +50,8 @@ struct Setup {
     }
 };
 
-void BM_CardPrintToPdf(benchmark::State& state) {
+void BM_CardPrintToPdf(benchmark::State& state)
+{
     static Setup setup;
     const QString text = judgment();
     for (auto _ : state) {
@@ -65,7 +68,8 @@ void BM_CardPrintToPdf(benchmark::State& state) {
 BENCHMARK(BM_CardPrintToPdf)->Unit(benchmark::kMillisecond);
 
 // The layout engine alone, at the printer's resolution, into the card's frame.
-void BM_MeasureRangeOnPrinter(benchmark::State& state) {
+void BM_MeasureRangeOnPrinter(benchmark::State& state)
+{
     const QString text = judgment();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -79,7 +83,8 @@ void BM_MeasureRangeOnPrinter(benchmark::State& state) {
 BENCHMARK(BM_MeasureRangeOnPrinter)->Unit(benchmark::kMicrosecond);
 
 // The format-range call drawing into an image, as on a page.
-void BM_FormatRangeOnImage(benchmark::State& state) {
+void BM_FormatRangeOnImage(benchmark::State& state)
+{
     const QString text = judgment();
     QImage image(794, 1123, QImage::Format_RGB32); // A4 at 96 dpi
     const QFont font(QStringLiteral("Arial"), 12);
@@ -97,7 +102,8 @@ BENCHMARK(BM_FormatRangeOnImage)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

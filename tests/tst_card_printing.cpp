@@ -41,12 +41,14 @@ const QString kExpectedFrameTooSmall = QStringLiteral(
 constexpr double kHalfMm = 72.0 / 25.4 / 2; // half a millimetre, in points
 constexpr double kBottomMargin = 2440;      // twips
 
-double pt(double twips) {
+double pt(double twips)
+{
     return twips / 20.0;
 }
 
 // A judgment of ordinary words, about `characters` long.
-QString judgment(int characters) {
+QString judgment(int characters)
+{
     static const QStringList words = {
         "l'alunno",    "partecipa", "con",      "interesse",    "alle",       "attività",
         "della",       "classe",    "e",        "si",           "impegna",    "in",
@@ -64,7 +66,8 @@ QString judgment(int characters) {
 }
 
 // The bounding box of everything not white.
-QRect inkBounds(const QImage& image) {
+QRect inkBounds(const QImage& image)
+{
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -73,7 +76,8 @@ QRect inkBounds(const QImage& image) {
     return box;
 }
 
-QImage blankImage() {
+QImage blankImage()
+{
     QImage image(600, 400, QImage::Format_RGB32);
     image.setDotsPerMeterX(3780); // 96 dpi
     image.setDotsPerMeterY(3780);
@@ -81,11 +85,13 @@ QImage blankImage() {
     return image;
 }
 
-QFont arial12() {
+QFont arial12()
+{
     return QFont(QStringLiteral("Arial"), 12);
 }
 
-void setPosition(const QString& kind, const QVariantMap& values) {
+void setPosition(const QString& kind, const QVariantMap& values)
+{
     for (auto it = values.begin(); it != values.end(); ++it) {
         QSqlQuery q(archiveStore().PrintSettingsDb->handle());
         QVERIFY(q.prepare(
@@ -96,7 +102,8 @@ void setPosition(const QString& kind, const QVariantMap& values) {
     }
 }
 
-QVariant positionValue(const QString& kind, const QString& column) {
+QVariant positionValue(const QString& kind, const QString& column)
+{
     QSqlQuery q(archiveStore().PrintSettingsDb->handle());
     q.prepare(QStringLiteral("SELECT %1 FROM posizione WHERE stampacosa = ?").arg(column));
     q.addBindValue(kind);
@@ -109,7 +116,8 @@ struct Extent {
     double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
 };
 
-Extent extentOf(const QList<PdfWord>& words) {
+Extent extentOf(const QList<PdfWord>& words)
+{
     Extent e;
     for (const PdfWord& w : words) {
         e.left = std::min(e.left, w.xMin);
@@ -120,7 +128,8 @@ Extent extentOf(const QList<PdfWord>& words) {
     return e;
 }
 
-int lineCount(const QList<PdfWord>& words) {
+int lineCount(const QList<PdfWord>& words)
+{
     QList<double> tops;
     for (const PdfWord& w : words)
         if (std::none_of(tops.begin(), tops.end(),
@@ -129,7 +138,8 @@ int lineCount(const QList<PdfWord>& words) {
     return static_cast<int>(tops.size());
 }
 
-double medianWordHeight(const QList<PdfWord>& words) {
+double medianWordHeight(const QList<PdfWord>& words)
+{
     QList<double> heights;
     for (const PdfWord& w : words)
         heights.append(w.height());
@@ -138,7 +148,8 @@ double medianWordHeight(const QList<PdfWord>& words) {
 }
 
 // Picks an item of a combo box from its drop-down list, with the mouse.
-void chooseFromList(QComboBox* combo, const QString& text) {
+void chooseFromList(QComboBox* combo, const QString& text)
+{
     const int index = combo->findText(text);
     QVERIFY(index >= 0);
     combo->showPopup();
@@ -149,7 +160,8 @@ void chooseFromList(QComboBox* combo, const QString& text) {
     QTRY_VERIFY(!view->isVisible());
 }
 
-QStringList wordsOf(const QString& text) {
+QStringList wordsOf(const QString& text)
+{
     return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
 }
 
@@ -167,7 +179,8 @@ class TestCardPrinting : public QObject {
 
     // A Media pupil of `term` on the composition screen of `model`, with
     // `text` saved, so that "Stampa SCHEDA" is enabled.
-    void composeAndSave(const QString& model, int term, const QString& text) {
+    void composeAndSave(const QString& model, int term, const QString& text)
+    {
         m_work = std::make_unique<WorkFolder>();
         m_end = std::make_unique<EndRecorder>();
         startAndEnter();
@@ -195,7 +208,8 @@ class TestCardPrinting : public QObject {
     QTextEdit* composeBox() const { return find<QTextEdit>(m_compose, QStringLiteral("RTextB1")); }
 
     // Clicks the card print and reads the one new PDF.
-    void printCard(PdfText& pdf) {
+    void printCard(PdfText& pdf)
+    {
         const auto before = pdfFiles(pdfDir()).size();
         ModalAnswer unexpected(QMessageBox::Ok);
         click(m_compose, QStringLiteral("CmdSTAMPO"));
@@ -209,7 +223,8 @@ class TestCardPrinting : public QObject {
 
     // Every word of a page inside the frame of the margins, the first line at
     // the top margin, lines starting at the left margin and reaching the right.
-    static void checkFrame(const PdfText& pdf, int page, double left, double top, double right) {
+    static void checkFrame(const PdfText& pdf, int page, double left, double top, double right)
+    {
         const QList<PdfWord> words = pdf.wordsOnPage(page);
         QVERIFY(!words.isEmpty());
         const Extent e = extentOf(words);
@@ -228,12 +243,14 @@ class TestCardPrinting : public QObject {
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         m_pdfDir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_pdfDir->isValid());
         qputenv("GIUDIZI_PDF_DIR", m_pdfDir->path().toLocal8Bit());
     }
-    void cleanup() {
+    void cleanup()
+    {
         shutDown();
         m_end.reset();
         m_work.reset();
@@ -243,7 +260,8 @@ private slots:
 
     // ---- format range, on an image, without any window ----
 
-    void formatRangeFitsOrStopsAtAWord_data() {
+    void formatRangeFitsOrStopsAtAWord_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("lines"); // height of the rectangle in lines
         QTest::addColumn<bool>("fits");
@@ -251,7 +269,8 @@ private slots:
         QTest::newRow("long text, three lines") << judgment(600) << 3.5 << false;
         QTest::newRow("long text, room enough") << judgment(600) << 30.0 << true;
     }
-    void formatRangeFitsOrStopsAtAWord() {
+    void formatRangeFitsOrStopsAtAWord()
+    {
         QFETCH(QString, text);
         QFETCH(double, lines);
         QFETCH(bool, fits);
@@ -287,7 +306,8 @@ private slots:
         QVERIFY(ranges > 1);
     }
 
-    void formatRangeKeepsTheTeachersLineBreaks_data() {
+    void formatRangeKeepsTheTeachersLineBreaks_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("lines");
         QTest::addColumn<int>("expected"); // -1: the whole text
@@ -299,7 +319,8 @@ private slots:
         QTest::newRow("break ends the text") << QStringLiteral("prima riga\n") << 1.5 << -1;
         QTest::newRow("all lines fit") << QStringLiteral("uno\ndue\ntre") << 3.5 << -1;
     }
-    void formatRangeKeepsTheTeachersLineBreaks() {
+    void formatRangeKeepsTheTeachersLineBreaks()
+    {
         QFETCH(QString, text);
         QFETCH(double, lines);
         QFETCH(int, expected);
@@ -312,7 +333,8 @@ private slots:
         QCOMPARE(next, expected < 0 ? text.size() : expected);
     }
 
-    void formatRangeBreaksAWordLongerThanTheRectangle() {
+    void formatRangeBreaksAWordLongerThanTheRectangle()
+    {
         const QString word = QStringLiteral("Precipitevolissimevolmente");
         QImage image = blankImage();
         const QFont font = arial12();
@@ -330,7 +352,8 @@ private slots:
         QVERIFY(part > 0 && part < word.size());
     }
 
-    void formatRangeMakesNoProgressInTooSmallARectangle_data() {
+    void formatRangeMakesNoProgressInTooSmallARectangle_data()
+    {
         QTest::addColumn<QRectF>("rect");
         QTest::addColumn<int>("start");
         QTest::newRow("no width") << QRectF(10, 10, 0, 200) << 0;
@@ -339,7 +362,8 @@ private slots:
         QTest::newRow("lower than a line") << QRectF(10, 10, 300, 6) << 3;
         QTest::newRow("narrower than a letter") << QRectF(10, 10, 3, 200) << 0;
     }
-    void formatRangeMakesNoProgressInTooSmallARectangle() {
+    void formatRangeMakesNoProgressInTooSmallARectangle()
+    {
         QFETCH(QRectF, rect);
         QFETCH(int, start);
         const QString text = QStringLiteral("Mario Wagner è bravo");
@@ -354,7 +378,8 @@ private slots:
 
     // ---- the printer device ----
 
-    void pdfJobsAreNumberedAfterTheHighestFile() {
+    void pdfJobsAreNumberedAfterTheHighestFile()
+    {
         // Files that are not numbered PDFs do not count.
         for (const char* name : {"0007.pdf", "appunti.pdf", "0012.txt"}) {
             QFile f(QDir(pdfDir()).filePath(QString::fromLatin1(name)));
@@ -372,7 +397,8 @@ private slots:
         QCOMPARE(lastPdf(pdfDir()), QDir(pdfDir()).filePath(QStringLiteral("0009.pdf")));
     }
 
-    void deviceLinesPicturesAndPagesLandWhereAsked() {
+    void deviceLinesPicturesAndPagesLandWhereAsked()
+    {
         PrinterDevice printer;
         printer.setUnprintableMargins(QMarginsF(5, 5, 5, 5));
         printer.setScaleMode(PrinterDevice::ScaleMode::Twips);
@@ -435,7 +461,8 @@ private slots:
 
     // ---- the frame, whatever the printer's unprintable strip ----
 
-    void frameIsMeasuredFromThePaperEdges_data() {
+    void frameIsMeasuredFromThePaperEdges_data()
+    {
         QTest::addColumn<double>("strip"); // millimetres
         QTest::addColumn<int>("left");
         QTest::addColumn<double>("top");
@@ -449,7 +476,8 @@ private slots:
         QTest::newRow("margin in the strip")
             << 10.0 << 300 << 400.0 << 1500.0 << 10 * 1440 / 25.4 << 10 * 1440 / 25.4;
     }
-    void frameIsMeasuredFromThePaperEdges() {
+    void frameIsMeasuredFromThePaperEdges()
+    {
         QFETCH(double, strip);
         QFETCH(int, left);
         QFETCH(double, top);
@@ -471,7 +499,8 @@ private slots:
 
     // ---- the card print of the composition screens ----
 
-    void cardPrintUsesTheMarginsOfTheTerm_data() {
+    void cardPrintUsesTheMarginsOfTheTerm_data()
+    {
         QTest::addColumn<QString>("model");
         QTest::addColumn<int>("term");
         QTest::newRow("flessibile, 1° periodo") << QStringLiteral("Flessibile") << 1;
@@ -480,7 +509,8 @@ private slots:
         QTest::newRow("rigido, 1° periodo") << QStringLiteral("Rigido") << 1;
         QTest::newRow("rigido, 3° trimestre") << QStringLiteral("Rigido") << 3;
     }
-    void cardPrintUsesTheMarginsOfTheTerm() {
+    void cardPrintUsesTheMarginsOfTheTerm()
+    {
         QFETCH(QString, model);
         QFETCH(int, term);
         composeAndSave(model, term, judgment(700));
@@ -510,7 +540,8 @@ private slots:
         QCOMPARE(composeBox()->toPlainText(), shown);
     }
 
-    void longJudgmentContinuesInTheSameFrame() {
+    void longJudgmentContinuesInTheSameFrame()
+    {
         composeAndSave(QStringLiteral("Flessibile"), 1, judgment(4500));
         if (QTest::currentTestFailed())
             return;
@@ -537,7 +568,8 @@ private slots:
         QCOMPARE(wordsOf(pdf.joinedText()), wordsOf(composeBox()->toPlainText()));
     }
 
-    void fontSizeChosenOnThePositionScreenIsPrinted() {
+    void fontSizeChosenOnThePositionScreenIsPrinted()
+    {
         composeAndSave(QStringLiteral("Flessibile"), 1, judgment(1200));
         if (QTest::currentTestFailed())
             return;
@@ -571,7 +603,8 @@ private slots:
         QCOMPARE(composeBox()->font().pointSize(), boxSize);
     }
 
-    void emptyFontSizePrintsAtTwelveAndStoresIt() {
+    void emptyFontSizePrintsAtTwelveAndStoresIt()
+    {
         composeAndSave(QStringLiteral("Flessibile"), 2, judgment(300));
         if (QTest::currentTestFailed())
             return;
@@ -589,7 +622,8 @@ private slots:
         QCOMPARE(positionValue(QStringLiteral("verbale"), QStringLiteral("DimCar")).toInt(), 12);
     }
 
-    void tooSmallAFrameEndsWithAMessage_data() {
+    void tooSmallAFrameEndsWithAMessage_data()
+    {
         QTest::addColumn<int>("left");
         QTest::addColumn<int>("right");
         QTest::addColumn<int>("top");
@@ -602,7 +636,8 @@ private slots:
         QTest::newRow("stuck after a page")
             << 5873 << 5873 << 2835 << QStringLiteral("il WWW") << 1;
     }
-    void tooSmallAFrameEndsWithAMessage() {
+    void tooSmallAFrameEndsWithAMessage()
+    {
         QFETCH(int, left);
         QFETCH(int, right);
         QFETCH(int, top);
@@ -626,7 +661,8 @@ private slots:
         }
     }
 
-    void missingPrinterIsReported() {
+    void missingPrinterIsReported()
+    {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a default printer");
         composeAndSave(QStringLiteral("Flessibile"), 1, judgment(300));

@@ -274,26 +274,57 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("seclinstra");
 
-        QTest::newRow("media apostrophe") << kMedia << "Labprimo" << "D'ANGELO" << "D'ANGELO"
-                                          << "M" << "2" << "" << "Tedesco" << 1
-                                          << "2° Media 1° T/Q" << "Tedesco";
-        QTest::newRow("media lower case with blanks")
-            << kMedia << "Labprimo" << "  rossi mario " << "ROSSI MARIO" << "F" << "3" << "2"
-            << "" << 2 << "3° Media 2° T/Q" << "Francese";
+        QTest::newRow("media apostrophe") << kMedia << "Labprimo"
+                                          << "D'ANGELO"
+                                          << "D'ANGELO"
+                                          << "M"
+                                          << "2"
+                                          << ""
+                                          << "Tedesco" << 1 << "2° Media 1° T/Q"
+                                          << "Tedesco";
+        QTest::newRow("media lower case with blanks") << kMedia << "Labprimo"
+                                                      << "  rossi mario "
+                                                      << "ROSSI MARIO"
+                                                      << "F"
+                                                      << "3"
+                                                      << "2"
+                                                      << "" << 2 << "3° Media 2° T/Q"
+                                                      << "Francese";
         // The Media term list is never preset by the menu's term.
-        QTest::newRow("media second term not preset")
-            << kMedia << "Labsecondo" << "Neri Ugo" << "NERI UGO" << "M" << "1" << "" << ""
-            << 1 << "1° Media 1° T/Q" << "Francese";
-        QTest::newRow("elementare") << kElem << "Labprimo" << " bianchi luca" << "BIANCHI LUCA"
-                                    << "M" << "5" << "" << "" << 1 << "5° Elem 1° T/Q"
+        QTest::newRow("media second term not preset") << kMedia << "Labsecondo"
+                                                      << "Neri Ugo"
+                                                      << "NERI UGO"
+                                                      << "M"
+                                                      << "1"
+                                                      << ""
+                                                      << "" << 1 << "1° Media 1° T/Q"
+                                                      << "Francese";
+        QTest::newRow("elementare") << kElem << "Labprimo"
+                                    << " bianchi luca"
+                                    << "BIANCHI LUCA"
+                                    << "M"
+                                    << "5"
+                                    << ""
+                                    << "" << 1 << "5° Elem 1° T/Q"
                                     << "Nessuna";
         // A name of blanks only passes the check and is stored empty.
-        QTest::newRow("blank name") << kMedia << "Labprimo" << "   " << "" << "F" << "1" << ""
-                                    << "" << 1 << "1° Media 1° T/Q" << "Francese";
+        QTest::newRow("blank name") << kMedia << "Labprimo"
+                                    << "   "
+                                    << ""
+                                    << "F"
+                                    << "1"
+                                    << ""
+                                    << "" << 1 << "1° Media 1° T/Q"
+                                    << "Francese";
         // The Elementare term list follows the menu's term.
-        QTest::newRow("elementare second term") << kElem << "Labsecondo" << "Gialli Eva"
-                                                << "GIALLI EVA" << "F" << "4" << "" << "" << 2
-                                                << "4° Elem 2° T/Q" << "Nessuna";
+        QTest::newRow("elementare second term") << kElem << "Labsecondo"
+                                                << "Gialli Eva"
+                                                << "GIALLI EVA"
+                                                << "F"
+                                                << "4"
+                                                << ""
+                                                << "" << 2 << "4° Elem 2° T/Q"
+                                                << "Nessuna";
     }
     void pupilIsStoredAndShown()
     {
@@ -368,10 +399,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QString>("message");
-        QTest::newRow("media no name") << kMedia << "" << "M" << kNoName;
-        QTest::newRow("media no sex") << kMedia << "ROSSI" << "" << kNoSex;
-        QTest::newRow("elementare no name") << kElem << "" << "F" << kNoName;
-        QTest::newRow("elementare no sex") << kElem << "ROSSI" << "" << kNoSex;
+        QTest::newRow("media no name") << kMedia << ""
+                                       << "M" << kNoName;
+        QTest::newRow("media no sex") << kMedia << "ROSSI"
+                                      << "" << kNoSex;
+        QTest::newRow("elementare no name") << kElem << ""
+                                            << "F" << kNoName;
+        QTest::newRow("elementare no sex") << kElem << "ROSSI"
+                                           << "" << kNoSex;
     }
     void missingNameOrSexIsRefused()
     {
@@ -442,9 +477,18 @@ private slots:
         QTest::addColumn<QString>("valid");
         QTest::addColumn<QString>("invalid");
         QTest::addColumn<QString>("column");
-        QTest::newRow("media class 3a") << kMedia << "Combo1" << "2" << "3a" << "classe";
-        QTest::newRow("elementare class 3a") << kElem << "Combo1" << "4" << "3a" << "classe";
-        QTest::newRow("elementare term 2x") << kElem << "Combo4" << "3" << "2x" << "quadrimestre";
+        QTest::newRow("media class 3a") << kMedia << "Combo1"
+                                        << "2"
+                                        << "3a"
+                                        << "classe";
+        QTest::newRow("elementare class 3a") << kElem << "Combo1"
+                                             << "4"
+                                             << "3a"
+                                             << "classe";
+        QTest::newRow("elementare term 2x") << kElem << "Combo4"
+                                            << "3"
+                                            << "2x"
+                                            << "quadrimestre";
     }
     void notANumberIsRefused()
     {
@@ -589,7 +633,8 @@ private slots:
         QFETCH(int, area);
         QFETCH(QString, table);
         openFlexible(kMedia, 3, termEntry);
-        const QStringList rows{table + QStringLiteral(" prima"), table + QStringLiteral(" seconda")};
+        const QStringList rows{table + QStringLiteral(" prima"),
+                               table + QStringLiteral(" seconda")};
         replaceCatalogue(table, rows);
         click(kFlex, QStringLiteral("Lab8(%1)").arg(area));
         QCOMPARE(highlightedArea(), area);
@@ -607,12 +652,12 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("descriptor e descriptor period")
             << QStringList{"list:0", "LabelE", "list:1", "Labelpunt"} << "d1 e d2. ";
-        QTest::newRow("comma after two blanks") << QStringList{"type:prima  ", "Labelvirg"}
-                                                << "prima, ";
-        QTest::newRow("semicolon after descriptor") << QStringList{"list:2", "Labelpuntvirg"}
-                                                    << "d3; ";
-        QTest::newRow("period trims leading blanks") << QStringList{"type:  ciao", "Labelpunt"}
-                                                     << "ciao. ";
+        QTest::newRow("comma after two blanks")
+            << QStringList{"type:prima  ", "Labelvirg"} << "prima, ";
+        QTest::newRow("semicolon after descriptor")
+            << QStringList{"list:2", "Labelpuntvirg"} << "d3; ";
+        QTest::newRow("period trims leading blanks")
+            << QStringList{"type:  ciao", "Labelpunt"} << "ciao. ";
         QTest::newRow("words after typing")
             << QStringList{"type:lui ", "Labelnon", "Label1(0)", "LabelED", "LabelMA"}
             << "lui non spesso ed ma ";
@@ -844,20 +889,36 @@ private slots:
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("boy, two sentences") << "M" << "il ragazz# è attent#. lavora con impegno. "
+        QTest::newRow("boy, two sentences") << "M"
+                                            << "il ragazz# è attent#. lavora con impegno. "
                                             << "Il ragazzo è attento. Lavora con impegno. ";
-        QTest::newRow("girl, two sentences") << "F" << "la ragazz# è attent#. lavora con impegno. "
+        QTest::newRow("girl, two sentences") << "F"
+                                             << "la ragazz# è attent#. lavora con impegno. "
                                              << "La ragazza è attenta. Lavora con impegno. ";
-        QTest::newRow("marker at 0 kept") << "F" << "#rav#. ok" << "#rava. Ok";
-        QTest::newRow("marker at 1 kept") << "M" << "a# bell#" << "A# bello";
-        QTest::newRow("period at 1 ignored") << "M" << "a.b" << "A.b";
-        QTest::newRow("period then two blanks") << "F" << "uno.  due" << "Uno.  due";
-        QTest::newRow("period typed without blank") << "M" << "uno.due tre" << "Uno.dUe tre";
-        QTest::newRow("only the period ends a sentence")
-            << "M" << "si, no; forse? mah! poi. fine" << "Si, no; forse? mah! poi. Fine";
-        QTest::newRow("accented capitals") << "M" << "è brav#. è attent#. "
+        QTest::newRow("marker at 0 kept") << "F"
+                                          << "#rav#. ok"
+                                          << "#rava. Ok";
+        QTest::newRow("marker at 1 kept") << "M"
+                                          << "a# bell#"
+                                          << "A# bello";
+        QTest::newRow("period at 1 ignored") << "M"
+                                             << "a.b"
+                                             << "A.b";
+        QTest::newRow("period then two blanks") << "F"
+                                                << "uno.  due"
+                                                << "Uno.  due";
+        QTest::newRow("period typed without blank") << "M"
+                                                    << "uno.due tre"
+                                                    << "Uno.dUe tre";
+        QTest::newRow("only the period ends a sentence") << "M"
+                                                         << "si, no; forse? mah! poi. fine"
+                                                         << "Si, no; forse? mah! poi. Fine";
+        QTest::newRow("accented capitals") << "M"
+                                           << "è brav#. è attent#. "
                                            << "È bravo. È attento. ";
-        QTest::newRow("period second to last") << "F" << "cara. " << "Cara. ";
+        QTest::newRow("period second to last") << "F"
+                                               << "cara. "
+                                               << "Cara. ";
     }
     void savingCapitalisesAndAppliesEndings()
     {

@@ -326,22 +326,54 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("aspectsFollow");
 
-        QTest::newRow("class 3 typed") << kMedia << "LabAq1" << "3" << "" << "1" << "classeBq1"
+        QTest::newRow("class 3 typed") << kMedia << "LabAq1"
+                                       << "3"
+                                       << ""
+                                       << "1"
+                                       << "classeBq1"
                                        << "3° Media 1° T/Q" << true;
-        QTest::newRow("class 2 typed") << kMedia << "LabBq1" << "2" << "" << "1" << "classeAq1"
+        QTest::newRow("class 2 typed") << kMedia << "LabBq1"
+                                       << "2"
+                                       << ""
+                                       << "1"
+                                       << "classeAq1"
                                        << "2° Media 1° T/Q" << true;
-        QTest::newRow("class 1 typed, term 2") << kMedia << "LabBq2" << "1" << "" << "2"
-                                               << "classeAq2" << "1° Media 2° T/Q" << true;
-        QTest::newRow("class 3 typed, term 3") << kMedia << "LabAq1" << "3" << "" << "3"
-                                               << "classeBq2" << "3° Media 3° T/Q" << true;
-        QTest::newRow("class picked keeps group") << kMedia << "LabBq1" << "" << "1" << "1"
-                                                  << "classeBq1" << "1° Media 1° T/Q" << true;
-        QTest::newRow("elementare class 4, term 3") << kElem << "LabBq1" << "4" << "" << "3"
-                                                    << "classeAq2" << "4° Elem 3° T/Q" << true;
-        QTest::newRow("elementare class 5, term 1") << kElem << "LabAq2" << "5" << "" << "1"
-                                                    << "classeBq1" << "5° Elem 1° T/Q" << true;
+        QTest::newRow("class 1 typed, term 2") << kMedia << "LabBq2"
+                                               << "1"
+                                               << ""
+                                               << "2"
+                                               << "classeAq2"
+                                               << "1° Media 2° T/Q" << true;
+        QTest::newRow("class 3 typed, term 3") << kMedia << "LabAq1"
+                                               << "3"
+                                               << ""
+                                               << "3"
+                                               << "classeBq2"
+                                               << "3° Media 3° T/Q" << true;
+        QTest::newRow("class picked keeps group") << kMedia << "LabBq1"
+                                                  << ""
+                                                  << "1"
+                                                  << "1"
+                                                  << "classeBq1"
+                                                  << "1° Media 1° T/Q" << true;
+        QTest::newRow("elementare class 4, term 3") << kElem << "LabBq1"
+                                                    << "4"
+                                                    << ""
+                                                    << "3"
+                                                    << "classeAq2"
+                                                    << "4° Elem 3° T/Q" << true;
+        QTest::newRow("elementare class 5, term 1") << kElem << "LabAq2"
+                                                    << "5"
+                                                    << ""
+                                                    << "1"
+                                                    << "classeBq1"
+                                                    << "5° Elem 1° T/Q" << true;
         // A class of no group reads the rows opened last again.
-        QTest::newRow("class 7 typed") << kMedia << "LabBq1" << "7" << "" << "2" << "classeBq1"
+        QTest::newRow("class 7 typed") << kMedia << "LabBq1"
+                                       << "7"
+                                       << ""
+                                       << "2"
+                                       << "classeBq1"
                                        << "7° Media 2° T/Q" << false;
     }
     void catalogueFollowsClassAndTerm()
@@ -384,8 +416,10 @@ private slots:
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("menuEntry");
         QTest::addColumn<QString>("table");
-        QTest::newRow("media B, term 1") << kMedia << "LabBq1" << "classeBq1";
-        QTest::newRow("elementare A, term 2") << kElem << "LabAq2" << "classeAq2";
+        QTest::newRow("media B, term 1") << kMedia << "LabBq1"
+                                         << "classeBq1";
+        QTest::newRow("elementare A, term 2") << kElem << "LabAq2"
+                                              << "classeAq2";
     }
     void automaticAdvance()
     {
@@ -600,12 +634,27 @@ private slots:
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QString>("prefix"); // typed before the first pick
         QTest::addColumn<QString>("savedPrefix");
-        QTest::newRow("boy, media") << kMedia << "LabAq1" << "3" << "1" << "classeBq1" << "M"
-                                    << "" << "";
-        QTest::newRow("girl, elementare") << kElem << "LabBq1" << "4" << "2" << "classeAq2"
-                                          << "F" << "" << "";
-        QTest::newRow("girl, markers at 0 and 1") << kMedia << "LabBq2" << "" << "3"
-                                                  << "classeBq2" << "F" << "##, #. " << "##, a. ";
+        QTest::newRow("boy, media") << kMedia << "LabAq1"
+                                    << "3"
+                                    << "1"
+                                    << "classeBq1"
+                                    << "M"
+                                    << ""
+                                    << "";
+        QTest::newRow("girl, elementare") << kElem << "LabBq1"
+                                          << "4"
+                                          << "2"
+                                          << "classeAq2"
+                                          << "F"
+                                          << ""
+                                          << "";
+        QTest::newRow("girl, markers at 0 and 1") << kMedia << "LabBq2"
+                                                  << ""
+                                                  << "3"
+                                                  << "classeBq2"
+                                                  << "F"
+                                                  << "##, #. "
+                                                  << "##, a. ";
     }
     void fullJudgmentSaved()
     {

@@ -142,7 +142,8 @@ private slots:
     void samePupilRowsCoexistAndUpdatesTouchOneRow()
     {
         const qint64 first = insertPupil(QStringLiteral("ROSSI LUCA"), 2, QStringLiteral("primo"));
-        const qint64 second = insertPupil(QStringLiteral("ROSSI LUCA"), 2, QStringLiteral("secondo"));
+        const qint64 second =
+            insertPupil(QStringLiteral("ROSSI LUCA"), 2, QStringLiteral("secondo"));
         QVERIFY(first != second);
         auto rs = Recordset::open(m_archive, QStringLiteral("giudizi"), QStringLiteral("nome = ?"),
                                   {QStringLiteral("ROSSI LUCA")}, QStringLiteral("nome ASC"));
@@ -206,8 +207,9 @@ private slots:
     {
         insertPupil(QStringLiteral("PRIMO"), 1);
         QSqlQuery q(m_archive->handle());
-        QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER rifiuta BEFORE UPDATE ON giudizi WHEN "
-                                      "NEW.nome = 'ERRORE' BEGIN SELECT RAISE(ABORT, 'rifiutato'); END")));
+        QVERIFY(q.exec(
+            QStringLiteral("CREATE TRIGGER rifiuta BEFORE UPDATE ON giudizi WHEN "
+                           "NEW.nome = 'ERRORE' BEGIN SELECT RAISE(ABORT, 'rifiutato'); END")));
         auto rs = Recordset::openTable(m_archive, QStringLiteral("giudizi"));
         PupilData pupil;
         pupil.nome = QStringLiteral("ERRORE");
@@ -224,7 +226,8 @@ private slots:
             "-- comment; not a statement\nINSERT INTO t VALUES ('a; b -- c', 'l''alunn#');\n"
             "INSERT INTO t VALUES (1);"));
         QCOMPARE(statements.size(), 2);
-        QCOMPARE(statements.at(0), QStringLiteral("INSERT INTO t VALUES ('a; b -- c', 'l''alunn#')"));
+        QCOMPARE(statements.at(0),
+                 QStringLiteral("INSERT INTO t VALUES ('a; b -- c', 'l''alunn#')"));
     }
 
     void wholeNumbersOnly()

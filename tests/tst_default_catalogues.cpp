@@ -17,19 +17,20 @@ namespace {
 
 const QString kConnection = QStringLiteral("tst_default_catalogues");
 
-const QStringList kFlexibleAreas = {QStringLiteral("socioaffettiv"), QStringLiteral("responsabilit"),
-                                    QStringLiteral("cognitivA"), QStringLiteral("cognitivB")};
+const QStringList kFlexibleAreas = {QStringLiteral("socioaffettiv"),
+                                    QStringLiteral("responsabilit"), QStringLiteral("cognitivA"),
+                                    QStringLiteral("cognitivB")};
 
 const QStringList kRigidTables = {QStringLiteral("classeAq1"), QStringLiteral("classeAq2"),
                                   QStringLiteral("classeBq1"), QStringLiteral("classeBq2")};
 
 // Aspect titles in tipo order (tipo 1 is the first).
 const QStringList kAspectTitles = {
-    QStringLiteral("Comportamento"),  QStringLiteral("Partecipazione"),
-    QStringLiteral("Impegno"),        QStringLiteral("Autonomia"),
-    QStringLiteral("Espressione"),    QStringLiteral("Apprendimento"),
-    QStringLiteral("Metodo"),         QStringLiteral("Rielaborazione"),
-    QStringLiteral("Giudizio"),       QStringLiteral("Profitto")};
+    QStringLiteral("Comportamento"), QStringLiteral("Partecipazione"),
+    QStringLiteral("Impegno"),       QStringLiteral("Autonomia"),
+    QStringLiteral("Espressione"),   QStringLiteral("Apprendimento"),
+    QStringLiteral("Metodo"),        QStringLiteral("Rielaborazione"),
+    QStringLiteral("Giudizio"),      QStringLiteral("Profitto")};
 
 QStringList flexibleTables()
 {
@@ -179,7 +180,8 @@ QVector<FlexibleRow> TestDefaultCatalogues::flexibleRows(const QString& table) c
 {
     QVector<FlexibleRow> rows;
     QSqlQuery query(db());
-    if (!query.exec(QStringLiteral("SELECT ordine, descrittori FROM %1 ORDER BY ordine").arg(table)))
+    if (!query.exec(
+            QStringLiteral("SELECT ordine, descrittori FROM %1 ORDER BY ordine").arg(table)))
         qWarning() << table << query.lastError().text();
     while (query.next())
         rows.append({query.value(0).toInt(), query.value(1).toString()});
@@ -294,7 +296,8 @@ void TestDefaultCatalogues::flexiblePhraseForm()
     QFETCH(QString, table);
     for (const FlexibleRow& row : flexibleRows(table)) {
         const QString& text = row.text;
-        const QByteArray where = (table + QStringLiteral(": \"") + text + QLatin1Char('"')).toUtf8();
+        const QByteArray where =
+            (table + QStringLiteral(": \"") + text + QLatin1Char('"')).toUtf8();
         QVERIFY2(!text.isEmpty(), where.constData());
         QVERIFY2(text == text.trimmed(), where.constData());
         QVERIFY2(!text.contains(QStringLiteral("  ")), where.constData());
@@ -360,7 +363,8 @@ void TestDefaultCatalogues::rigidPhraseForm()
     QVERIFY(!rows.isEmpty());
     for (const RigidRow& row : rows) {
         const QString& text = row.indicatore;
-        const QByteArray where = (table + QStringLiteral(": \"") + text + QLatin1Char('"')).toUtf8();
+        const QByteArray where =
+            (table + QStringLiteral(": \"") + text + QLatin1Char('"')).toUtf8();
         QVERIFY2(row.tipo >= 1 && row.tipo <= kAspectTitles.size(), where.constData());
         QVERIFY2(!text.isEmpty() && text == text.trimmed(), where.constData());
         QVERIFY2(!text.contains(QStringLiteral("  ")), where.constData());
@@ -372,7 +376,8 @@ void TestDefaultCatalogues::rigidPhraseForm()
         if (isBlank(row.inizio))
             continue;
         const QString start = row.inizio.toString();
-        const QByteArray startWhere = (table + QStringLiteral(": \"") + start + QLatin1Char('"')).toUtf8();
+        const QByteArray startWhere =
+            (table + QStringLiteral(": \"") + start + QLatin1Char('"')).toUtf8();
         QVERIFY2(start == start.trimmed(), startWhere.constData());
         QVERIFY2(!start.contains(QStringLiteral("  ")), startWhere.constData());
         QVERIFY2(start.at(0).isUpper(), startWhere.constData());
@@ -432,7 +437,8 @@ void TestDefaultCatalogues::genderMarkers()
     const QStringList texts = visibleTexts(table);
     QVERIFY(!texts.isEmpty());
     for (const QString& text : texts) {
-        const QByteArray where = (table + QStringLiteral(": \"") + text + QLatin1Char('"')).toUtf8();
+        const QByteArray where =
+            (table + QStringLiteral(": \"") + text + QLatin1Char('"')).toUtf8();
         const QString problem = markerProblem(text);
         QVERIFY2(problem.isEmpty(), problem.toUtf8().constData());
         for (const char* form : {"o/a", "/a", "/o", "(a)", "(o)"})
@@ -466,7 +472,8 @@ void TestDefaultCatalogues::composedRigidSample()
         const QByteArray where = judgment.toUtf8();
         QVERIFY2(!judgment.contains(QLatin1Char('#')), where.constData());
         QVERIFY2(!judgment.trimmed().contains(QStringLiteral("  ")), where.constData());
-        QVERIFY2(!judgment.contains(QStringLiteral(" .")) && !judgment.contains(QStringLiteral(" ,")),
+        QVERIFY2(!judgment.contains(QStringLiteral(" .")) &&
+                     !judgment.contains(QStringLiteral(" ,")),
                  where.constData());
         const QString lower = uncapitalisedSentence(judgment);
         QVERIFY2(lower.isEmpty(), lower.toUtf8().constData());
@@ -492,7 +499,8 @@ void TestDefaultCatalogues::composedFlexibleSample()
                                QStringLiteral(".")};
     QString text;
     for (int area = 0; area < kFlexibleAreas.size(); ++area) {
-        const QVector<FlexibleRow> rows = flexibleRows(kFlexibleAreas.at(area) + QString::number(term));
+        const QVector<FlexibleRow> rows =
+            flexibleRows(kFlexibleAreas.at(area) + QString::number(term));
         QVERIFY(!rows.isEmpty());
         text += rows.first().text + QLatin1Char(' ');
         text = text.trimmed() + marks.at(area) + QLatin1Char(' ');

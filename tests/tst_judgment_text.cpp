@@ -15,15 +15,22 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("two sentences") << "è attent#. si impegna. " << "È attent#. Si impegna. ";
-        QTest::newRow("only periods end sentences")
-            << "ama leggere, scrive; parla? sì! ride. poi" << "Ama leggere, scrive; parla? sì! ride. Poi";
-        QTest::newRow("two blanks after a period") << "uno.  due" << "Uno.  due";
-        QTest::newRow("period typed without blank") << "uno.due" << "Uno.dUe";
-        QTest::newRow("period at position 1 ignored") << "a.b" << "A.b";
-        QTest::newRow("period second to last") << "fine. " << "Fine. ";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("accented after period") << "bene. è" << "Bene. È";
+        QTest::newRow("two sentences") << "è attent#. si impegna. "
+                                       << "È attent#. Si impegna. ";
+        QTest::newRow("only periods end sentences") << "ama leggere, scrive; parla? sì! ride. poi"
+                                                    << "Ama leggere, scrive; parla? sì! ride. Poi";
+        QTest::newRow("two blanks after a period") << "uno.  due"
+                                                   << "Uno.  due";
+        QTest::newRow("period typed without blank") << "uno.due"
+                                                    << "Uno.dUe";
+        QTest::newRow("period at position 1 ignored") << "a.b"
+                                                      << "A.b";
+        QTest::newRow("period second to last") << "fine. "
+                                               << "Fine. ";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("accented after period") << "bene. è"
+                                               << "Bene. È";
     }
     void capitals()
     {
@@ -39,10 +46,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("boy") << "L'alunn# è attent#." << "M" << "L'alunno è attento.";
-        QTest::newRow("girl") << "L'alunn# è attent#." << "F" << "L'alunna è attenta.";
-        QTest::newRow("positions 0 and 1 kept") << "##a#" << "F" << "##aa";
-        QTest::newRow("no sex chosen") << "educat#" << "" << "educat#";
+        QTest::newRow("boy") << "L'alunn# è attent#."
+                             << "M"
+                             << "L'alunno è attento.";
+        QTest::newRow("girl") << "L'alunn# è attent#."
+                              << "F"
+                              << "L'alunna è attenta.";
+        QTest::newRow("positions 0 and 1 kept") << "##a#"
+                                                << "F"
+                                                << "##aa";
+        QTest::newRow("no sex chosen") << "educat#"
+                                       << ""
+                                       << "educat#";
     }
     void endings()
     {

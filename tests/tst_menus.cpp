@@ -94,14 +94,16 @@ private slots:
         exec(QStringLiteral("DELETE FROM %1").arg(table));
         // Stored out of order: the list must follow ordine.
         exec(QStringLiteral("INSERT INTO %1 (ordine, descrittori) VALUES (2, 'terza'), "
-                            "(0, 'prima'), (1, 'seconda d''esempio')").arg(table));
+                            "(0, 'prima'), (1, 'seconda d''esempio')")
+                 .arg(table));
         const int termBefore = appState().currentClass;
         click(kFlexMenu, entry);
         QCOMPARE(int(appState().currentTerm), term);
         QCOMPARE(int(appState().currentClass), termBefore);
         QVERIFY(!window(kFlexMenu)->isVisible());
         QVERIFY(window(QStringLiteral("Fgiudix2"))->isVisible());
-        QCOMPARE(find<QLabel>(QStringLiteral("Fgiudix2"), QStringLiteral("LabTQ"))->text(), caption);
+        QCOMPARE(find<QLabel>(QStringLiteral("Fgiudix2"), QStringLiteral("LabTQ"))->text(),
+                 caption);
         QCOMPARE(items(QStringLiteral("Fgiudix2"), QStringLiteral("List1")),
                  (QStringList{"prima", "seconda d'esempio", "terza"}));
         QCOMPARE(items(QStringLiteral("Fgiudix2"), QStringLiteral("List2")),
@@ -119,7 +121,8 @@ private slots:
         click(QStringLiteral("Fgiudix2"), QStringLiteral("Cmdmenù"));
         QVERIFY(window(kFlexMenu)->isVisible());
         exec(QStringLiteral("DELETE FROM socioaffettiv2"));
-        exec(QStringLiteral("INSERT INTO socioaffettiv2 (ordine, descrittori) VALUES (0, 'nuova')"));
+        exec(
+            QStringLiteral("INSERT INTO socioaffettiv2 (ordine, descrittori) VALUES (0, 'nuova')"));
         click(kFlexMenu, QStringLiteral("Labsecondo"));
         QCOMPARE(highlightedArea(QStringLiteral("Fgiudix2"), 4), 0);
         QCOMPARE(items(QStringLiteral("Fgiudix2"), QStringLiteral("List1")), QStringList{"nuova"});
@@ -141,7 +144,9 @@ private slots:
         click(kRigidMenu, QStringLiteral("LabAq1"));
         QVERIFY(window(QStringLiteral("FgiudixRIGID"))->isVisible());
         QVERIFY(items(QStringLiteral("FgiudixRIGID"), QStringLiteral("List1")).isEmpty());
-        QVERIFY(find<QLabel>(QStringLiteral("FgiudixRIGID"), QStringLiteral("LabINIZIO"))->text().isEmpty());
+        QVERIFY(find<QLabel>(QStringLiteral("FgiudixRIGID"), QStringLiteral("LabINIZIO"))
+                    ->text()
+                    .isEmpty());
         QVERIFY(m_end->statuses.isEmpty());
     }
 
@@ -153,10 +158,18 @@ private slots:
         QTest::addColumn<int>("group");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("entryTerm"); // Elementare entry's term list afterwards
-        QTest::newRow("Aq1") << "LabAq1" << "classeAq1" << 1 << 1 << "1°2°M 4°E 1°T/Q" << "3";
-        QTest::newRow("Aq2") << "LabAq2" << "classeAq2" << 2 << 1 << "1°2°M 4°E 2°T/Q" << "2";
-        QTest::newRow("Bq1") << "LabBq1" << "classeBq1" << 1 << 3 << "3°M 5°E 1°T/Q" << "1";
-        QTest::newRow("Bq2") << "LabBq2" << "classeBq2" << 2 << 3 << "3°M 5°E 2°T/Q" << "2";
+        QTest::newRow("Aq1") << "LabAq1"
+                             << "classeAq1" << 1 << 1 << "1°2°M 4°E 1°T/Q"
+                             << "3";
+        QTest::newRow("Aq2") << "LabAq2"
+                             << "classeAq2" << 2 << 1 << "1°2°M 4°E 2°T/Q"
+                             << "2";
+        QTest::newRow("Bq1") << "LabBq1"
+                             << "classeBq1" << 1 << 3 << "3°M 5°E 1°T/Q"
+                             << "1";
+        QTest::newRow("Bq2") << "LabBq2"
+                             << "classeBq2" << 2 << 3 << "3°M 5°E 2°T/Q"
+                             << "2";
     }
     void rigidGroupsSetClassTermAndFirstAspect()
     {
@@ -187,7 +200,8 @@ private slots:
         QVERIFY(window(screen)->isVisible());
         QVERIFY(!window(kRigidMenu)->isVisible());
         QCOMPARE(find<QLabel>(screen, QStringLiteral("LabTQ"))->text(), caption);
-        QCOMPARE(find<QLabel>(screen, QStringLiteral("LabINIZIO"))->text(), QStringLiteral("L'alunn# è"));
+        QCOMPARE(find<QLabel>(screen, QStringLiteral("LabINIZIO"))->text(),
+                 QStringLiteral("L'alunn# è"));
         QCOMPARE(items(screen, QStringLiteral("List1")), (QStringList{"prima.", "seconda."}));
         QCOMPARE(items(screen, QStringLiteral("List2")), (QStringList{"0", "1"}));
         QCOMPARE(int(appState().descriptorCount), 2);
@@ -199,7 +213,9 @@ private slots:
         chooseStart(QStringLiteral("Rigido"), QStringLiteral("Medie"), 0);
         exec(QStringLiteral("UPDATE classeBq1 SET inizio = NULL WHERE tipo = 1"));
         click(kRigidMenu, QStringLiteral("LabBq1"));
-        QVERIFY(find<QLabel>(QStringLiteral("FgiudixRIGID"), QStringLiteral("LabINIZIO"))->text().isEmpty());
+        QVERIFY(find<QLabel>(QStringLiteral("FgiudixRIGID"), QStringLiteral("LabINIZIO"))
+                    ->text()
+                    .isEmpty());
     }
 };
 

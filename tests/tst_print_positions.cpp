@@ -31,7 +31,8 @@ const QString kLess = QStringLiteral("Meno di così non si può...");
 const QString kMore = QStringLiteral("Più di così non si può...");
 const QColor kSelected(192, 192, 255); // &HFFC0C0
 
-QVariantMap positionRow(const QString& kind) {
+QVariantMap positionRow(const QString& kind)
+{
     QVariantMap values;
     QSqlQuery q(archiveStore().PrintSettingsDb->handle());
     q.prepare(QStringLiteral("SELECT * FROM posizione WHERE stampacosa = ?"));
@@ -42,7 +43,8 @@ QVariantMap positionRow(const QString& kind) {
     return values;
 }
 
-void setPosition(const QString& kind, const QVariantMap& values) {
+void setPosition(const QString& kind, const QVariantMap& values)
+{
     for (auto it = values.begin(); it != values.end(); ++it) {
         QSqlQuery q(archiveStore().PrintSettingsDb->handle());
         QVERIFY(q.prepare(
@@ -54,14 +56,16 @@ void setPosition(const QString& kind, const QVariantMap& values) {
 }
 
 // The row with some columns moved by the given amounts.
-QVariantMap shifted(QVariantMap row, const QVariantMap& deltas) {
+QVariantMap shifted(QVariantMap row, const QVariantMap& deltas)
+{
     for (auto it = deltas.begin(); it != deltas.end(); ++it)
         row[it.key()] = row.value(it.key()).toInt() + it.value().toInt();
     return row;
 }
 
 // Rows compared column by column, numbers as numbers.
-void compareRows(const QVariantMap& actual, const QVariantMap& expected) {
+void compareRows(const QVariantMap& actual, const QVariantMap& expected)
+{
     QCOMPARE(actual.keys(), expected.keys());
     for (auto it = expected.begin(); it != expected.end(); ++it) {
         const QVariant a = actual.value(it.key());
@@ -74,7 +78,8 @@ void compareRows(const QVariantMap& actual, const QVariantMap& expected) {
     }
 }
 
-Outline shownOutline() {
+Outline shownOutline()
+{
     auto* area = find<QLabel>(kScreen, QStringLiteral("AREAstampa"));
     if (!area)
         return {};
@@ -83,7 +88,8 @@ Outline shownOutline() {
 }
 
 // Picks an item of a combo box from its drop-down list, with the mouse.
-void chooseFromList(QComboBox* combo, const QString& text) {
+void chooseFromList(QComboBox* combo, const QString& text)
+{
     const int index = combo->findText(text);
     QVERIFY(index >= 0);
     combo->showPopup();
@@ -95,7 +101,8 @@ void chooseFromList(QComboBox* combo, const QString& text) {
     QTRY_VERIFY(!view->isVisible());
 }
 
-QColor buttonFace() {
+QColor buttonFace()
+{
     return QApplication::palette().color(QPalette::Button);
 }
 
@@ -110,7 +117,8 @@ class TestPrintPositions : public QObject {
 
     // The menu of `model`, where the databases are open; the composition
     // screen is not yet shown.
-    void startAtMenu(const QString& model = QStringLiteral("Flessibile")) {
+    void startAtMenu(const QString& model = QStringLiteral("Flessibile"))
+    {
         m_work = std::make_unique<WorkFolder>();
         m_end = std::make_unique<EndRecorder>();
         startAndEnter();
@@ -119,7 +127,8 @@ class TestPrintPositions : public QObject {
     }
 
     // From the menu to the composition screen, and its "Opzioni di stampa".
-    void openPositionScreen(const QString& model = QStringLiteral("Flessibile")) {
+    void openPositionScreen(const QString& model = QStringLiteral("Flessibile"))
+    {
         const bool rigid = model == QLatin1String("Rigido");
         m_compose = rigid ? QStringLiteral("FgiudixRIGID") : QStringLiteral("Fgiudix2");
         if (!window(m_compose) || !window(m_compose)->isVisible())
@@ -133,13 +142,15 @@ class TestPrintPositions : public QObject {
 
     FimpostaSTAMPA* screen() const { return qobject_cast<FimpostaSTAMPA*>(window(kScreen)); }
 
-    void clickTimes(const QString& control, int times) {
+    void clickTimes(const QString& control, int times)
+    {
         for (int i = 0; i < times; ++i)
             click(kScreen, control);
     }
 
 private slots:
-    void cleanup() {
+    void cleanup()
+    {
         shutDown();
         m_end.reset();
         m_work.reset();
@@ -147,7 +158,8 @@ private slots:
 
     // ---- the margin steps, without a window ----
 
-    void stepMovesOneMarginOfTheSelectedSet_data() {
+    void stepMovesOneMarginOfTheSelectedSet_data()
+    {
         QTest::addColumn<MarginMove>("move");
         QTest::addColumn<QString>("set");
         QTest::addColumn<QString>("printColumn");
@@ -185,7 +197,8 @@ private slots:
                     << QString::fromLatin1(m.outline) + QString::fromLatin1(s.suffix)
                     << m.outlineDelta << m.left << m.width << m.top;
     }
-    void stepMovesOneMarginOfTheSelectedSet() {
+    void stepMovesOneMarginOfTheSelectedSet()
+    {
         QFETCH(MarginMove, move);
         QFETCH(QString, set);
         QFETCH(QString, printColumn);
@@ -207,7 +220,8 @@ private slots:
         QCOMPARE(step.outline.top, top);
     }
 
-    void stepStopsAtItsLimit_data() {
+    void stepStopsAtItsLimit_data()
+    {
         QTest::addColumn<MarginMove>("move");
         QTest::addColumn<double>("from"); // the coordinate the button moves
         QTest::addColumn<bool>("store");
@@ -241,7 +255,8 @@ private slots:
         QTest::newRow("Command6 past 1375")
             << MarginMove::Higher << 1390.0 << false << 1375.0 << kMore;
     }
-    void stepStopsAtItsLimit() {
+    void stepStopsAtItsLimit()
+    {
         QFETCH(MarginMove, move);
         QFETCH(double, from);
         QFETCH(bool, store);
@@ -269,7 +284,8 @@ private slots:
 
     // ---- the screen ----
 
-    void opensOnTheCardsFirstSet() {
+    void opensOnTheCardsFirstSet()
+    {
         startAtMenu();
         setPosition(QStringLiteral("scheda"), {{"sin", 800}, {"des", 1900}, {"al", 1800}});
         openPositionScreen();
@@ -303,7 +319,8 @@ private slots:
         QCOMPARE(items, QStringList({"8", "10", "12", "14"}));
     }
 
-    void captionsAreTheTeachersOnes_data() {
+    void captionsAreTheTeachersOnes_data()
+    {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("caption");
         const std::pair<const char*, const char*> captions[] = {
@@ -339,7 +356,8 @@ private slots:
         for (const auto& [control, caption] : captions)
             QTest::newRow(control) << QString::fromLatin1(control) << QString::fromUtf8(caption);
     }
-    void captionsAreTheTeachersOnes() {
+    void captionsAreTheTeachersOnes()
+    {
         QFETCH(QString, control);
         QFETCH(QString, caption);
         startAtMenu();
@@ -355,7 +373,8 @@ private slots:
         QVERIFY2(w->rect().contains(inWindow), qPrintable(control));
     }
 
-    void selectingShowsTheSetAndItsOutline_data() {
+    void selectingShowsTheSetAndItsOutline_data()
+    {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("set");
@@ -386,7 +405,8 @@ private slots:
             << "verbale"
             << "primo" << QString() << "verbale" << QString() << "Posizione attuale del";
     }
-    void selectingShowsTheSetAndItsOutline() {
+    void selectingShowsTheSetAndItsOutline()
+    {
         QFETCH(QString, label);
         QFETCH(QString, kind);
         QFETCH(QString, set);
@@ -425,7 +445,8 @@ private slots:
         QCOMPARE(o.top, row.value("al" + suffix).toDouble());
     }
 
-    void emptyOutlineColumnKeepsThatCoordinate() {
+    void emptyOutlineColumnKeepsThatCoordinate()
+    {
         startAtMenu();
         setPosition(QStringLiteral("scheda"), {{"sin2", QVariant()}, {"al2", 3000}});
         openPositionScreen();
@@ -435,7 +456,8 @@ private slots:
         QCOMPARE(shownOutline().top, 3000.0);
     }
 
-    void tenClicksMoveTheLeftMarginBy1100() {
+    void tenClicksMoveTheLeftMarginBy1100()
+    {
         startAtMenu();
         setPosition(QStringLiteral("scheda"), {{"sin", 920}});
         const QVariantMap before = positionRow(QStringLiteral("scheda"));
@@ -450,7 +472,8 @@ private slots:
         compareRows(positionRow(QStringLiteral("verbale")), verbale);
     }
 
-    void pastTheLimitNothingIsStored_data() {
+    void pastTheLimitNothingIsStored_data()
+    {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("column");
         QTest::addColumn<int>("from");
@@ -469,7 +492,8 @@ private slots:
         QTest::newRow("Command6") << "Command6"
                                   << "al" << 1390 << kMore << 1375.0;
     }
-    void pastTheLimitNothingIsStored() {
+    void pastTheLimitNothingIsStored()
+    {
         QFETCH(QString, button);
         QFETCH(QString, column);
         QFETCH(int, from);
@@ -493,7 +517,8 @@ private slots:
         compareRows(positionRow(QStringLiteral("verbale")), verbale);
     }
 
-    void rightMarginShrinksDownToItsBound() {
+    void rightMarginShrinksDownToItsBound()
+    {
         startAtMenu();
         setPosition(QStringLiteral("scheda"), {{"des3", 300}});
         const QVariantMap before = positionRow(QStringLiteral("scheda"));
@@ -509,7 +534,8 @@ private slots:
                     shifted(before, {{"destra3", 220}, {"des3", -50}}));
     }
 
-    void verbaleMovesOnlyTheVerbaleRow() {
+    void verbaleMovesOnlyTheVerbaleRow()
+    {
         startAtMenu();
         const QVariantMap scheda = positionRow(QStringLiteral("scheda"));
         const QVariantMap verbale = positionRow(QStringLiteral("verbale"));
@@ -521,7 +547,8 @@ private slots:
         compareRows(positionRow(QStringLiteral("scheda")), scheda);
     }
 
-    void movingAtOnceEditsTheCardsFirstSet() {
+    void movingAtOnceEditsTheCardsFirstSet()
+    {
         startAtMenu();
         const QVariantMap scheda = positionRow(QStringLiteral("scheda"));
         const QVariantMap verbale = positionRow(QStringLiteral("verbale"));
@@ -537,7 +564,8 @@ private slots:
         compareRows(positionRow(QStringLiteral("verbale")), verbale);
     }
 
-    void fontSizeBelongsToThePrintKind_data() {
+    void fontSizeBelongsToThePrintKind_data()
+    {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("kind");
@@ -555,7 +583,8 @@ private slots:
                                      << "verbale"
                                      << "scheda";
     }
-    void fontSizeBelongsToThePrintKind() {
+    void fontSizeBelongsToThePrintKind()
+    {
         QFETCH(QString, label);
         QFETCH(QString, size);
         QFETCH(QString, kind);
@@ -572,7 +601,8 @@ private slots:
         compareRows(positionRow(other), untouched);
     }
 
-    void tornaReturnsAndStartsAgain_data() {
+    void tornaReturnsAndStartsAgain_data()
+    {
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("caller");
         QTest::newRow("flessibile") << "Flessibile"
@@ -580,7 +610,8 @@ private slots:
         QTest::newRow("rigido") << "Rigido"
                                 << "FgiudixRIGID";
     }
-    void tornaReturnsAndStartsAgain() {
+    void tornaReturnsAndStartsAgain()
+    {
         QFETCH(QString, model);
         QFETCH(QString, caller);
         startAtMenu(model);
@@ -610,7 +641,8 @@ private slots:
                     shifted(scheda, {{"alto", -110}, {"al", -25}}));
     }
 
-    void tornaShowsNoOtherScreen() {
+    void tornaShowsNoOtherScreen()
+    {
         startAtMenu();
         openPositionScreen();
         window(m_compose)->hide();

@@ -97,7 +97,8 @@ private slots:
         ModalAnswer answer(QMessageBox::Ok);
         QVERIFY(!startApplication());
         QVERIFY(answer.answered());
-        QVERIFY2(answer.text().contains(QStringLiteral("DBgiudix2.mdb")), qPrintable(answer.text()));
+        QVERIFY2(answer.text().contains(QStringLiteral("DBgiudix2.mdb")),
+                 qPrintable(answer.text()));
         QCOMPARE(m_end->statuses, QList<int>{1});
         QVERIFY(!QFile::exists(datafiles::descriptorPath()));
     }
@@ -164,11 +165,13 @@ private slots:
         {
             ModalAnswer answer(QMessageBox::Ok);
             click(kFavvio, QStringLiteral("CmdCambioPass"));
-            QCOMPARE(answer.text(), QStringLiteral("La password precedente non è corretta. Riprova"));
+            QCOMPARE(answer.text(),
+                     QStringLiteral("La password precedente non è corretta. Riprova"));
         }
         QCOMPARE(storedPassword(), QStringLiteral("scuola"));
         QCOMPARE(cambio->text(), QStringLiteral("Cambio la Password"));
-        QVERIFY(!visible(kFavvio, QStringLiteral("CmdEntra"))); // stays hidden until a change succeeds
+        QVERIFY(
+            !visible(kFavvio, QStringLiteral("CmdEntra"))); // stays hidden until a change succeeds
         QVERIFY(previous->isVisible());
 
         click(kFavvio, QStringLiteral("CmdCambioPass"));
@@ -188,10 +191,14 @@ private slots:
         QTest::addColumn<int>("option");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("menu");
-        QTest::newRow("flexible media card") << "Flessibile" << "Medie" << 0 << "" << "Favviogiudix2";
-        QTest::newRow("rigid elem") << "Rigido" << "Elementari" << 3 << "AttestatoCON"
+        QTest::newRow("flexible media card") << "Flessibile"
+                                             << "Medie" << 0 << ""
+                                             << "Favviogiudix2";
+        QTest::newRow("rigid elem") << "Rigido"
+                                    << "Elementari" << 3 << "AttestatoCON"
                                     << "FavviogiudixRIG";
-        QTest::newRow("flexible media 2") << "Flessibile" << "Medie" << 2 << "giaintestatasenza"
+        QTest::newRow("flexible media 2") << "Flessibile"
+                                          << "Medie" << 2 << "giaintestatasenza"
                                           << "Favviogiudix2";
     }
     void threeStepsStoreTheChoices()
@@ -217,7 +224,8 @@ private slots:
         QVERIFY(visible(kFavvio, QStringLiteral("Frame1")));
         QVERIFY(!visible(kFavvio, QStringLiteral("Frame3")));
         QVERIFY(window(menu)->isVisible()); // the menu stays under the start screen
-        QVERIFY(!find<QRadioButton>(kFavvio, QStringLiteral("Option1(%1)").arg(option))->isChecked());
+        QVERIFY(
+            !find<QRadioButton>(kFavvio, QStringLiteral("Option1(%1)").arg(option))->isChecked());
         chooseStart(model, level, option);
         QCOMPARE(appState().printTarget, target);
         QVERIFY(!window(kFavvio)->isVisible());
@@ -229,20 +237,23 @@ private slots:
         QCOMPARE(lines.size(), 61);
         for (int empty : {10, 20, 25, 27, 41, 51, 55, 58, 61})
             QVERIFY2(lines.at(empty - 1).isEmpty(), qPrintable(QString::number(empty)));
-        QVERIFY(lines.at(2).startsWith(QStringLiteral(" 2.  Il programma è composto da sei moduli:")));
+        QVERIFY(
+            lines.at(2).startsWith(QStringLiteral(" 2.  Il programma è composto da sei moduli:")));
         QVERIFY(lines.at(20).startsWith(QStringLiteral("               PER CREARE UNA COPIA")));
         QVERIFY(lines.at(53).contains(QStringLiteral("DBgiudix2.mdb")));
         QVERIFY(!guideText().contains(QStringLiteral("C:\\")));
-        QVERIFY(guideText().startsWith(QStringLiteral("\r\n") + QString(31, QLatin1Char(' ')) +
-                                       QStringLiteral("GUIDA RAPIDA ALL'USO DELL'APPLICAZIONE\r\n\r\n")));
+        QVERIFY(guideText().startsWith(
+            QStringLiteral("\r\n") + QString(31, QLatin1Char(' ')) +
+            QStringLiteral("GUIDA RAPIDA ALL'USO DELL'APPLICAZIONE\r\n\r\n")));
 
         // At the password step the model frame stays hidden after the guide.
         QVERIFY(startApplication());
         click(kFavvio, QStringLiteral("LabHELP"));
         QVERIFY(visible(kFavvio, QStringLiteral("Text1")));
         QVERIFY(visible(kFavvio, QStringLiteral("CmdNascondi")));
-        QCOMPARE(find<QPlainTextEdit>(kFavvio, QStringLiteral("Text1"))->toPlainText(),
-                 QString(appState().guideText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(
+            find<QPlainTextEdit>(kFavvio, QStringLiteral("Text1"))->toPlainText(),
+            QString(appState().guideText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         click(kFavvio, QStringLiteral("CmdNascondi"));
         QVERIFY(!visible(kFavvio, QStringLiteral("Text1")));
         QVERIFY(!visible(kFavvio, QStringLiteral("Frame1")));
@@ -271,9 +282,12 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
-        QTest::newRow("start") << "Favvio" << "CmdEsco";
-        QTest::newRow("flexible menu") << "Favviogiudix2" << "Labesco";
-        QTest::newRow("flexible screen") << "Fgiudix2" << "cmdesco";
+        QTest::newRow("start") << "Favvio"
+                               << "CmdEsco";
+        QTest::newRow("flexible menu") << "Favviogiudix2"
+                                       << "Labesco";
+        QTest::newRow("flexible screen") << "Fgiudix2"
+                                         << "cmdesco";
     }
     void escoEndsWithStatusZero()
     {

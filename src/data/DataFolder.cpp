@@ -64,9 +64,9 @@ QStringList scriptsFor(const QString& fileName)
         return {QStringLiteral(":/defaults/stampa.sql")};
     QStringList scripts{QStringLiteral(":/defaults/descrittori.sql")};
     // Catalogue contents: every other catalogo_*.sql file, in name order.
-    const QStringList catalogues = QDir(QStringLiteral(":/defaults"))
-                                       .entryList({QStringLiteral("catalogo_*.sql")}, QDir::Files,
-                                                  QDir::Name);
+    const QStringList catalogues =
+        QDir(QStringLiteral(":/defaults"))
+            .entryList({QStringLiteral("catalogo_*.sql")}, QDir::Files, QDir::Name);
     for (const QString& file : catalogues)
         scripts.append(QStringLiteral(":/defaults/") + file);
     return scripts;

@@ -124,9 +124,9 @@ void Recordset::loadCurrent() const
     if (m_loaded)
         return;
     requireRow();
-    QSqlQuery query =
-        prepared(*m_db, QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(*m_db, m_table)),
-                 {m_keys.at(m_pos)});
+    QSqlQuery query = prepared(
+        *m_db, QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(*m_db, m_table)),
+        {m_keys.at(m_pos)});
     if (!query.next())
         throw DbError(QStringLiteral("Il record è stato eliminato."));
     const QSqlRecord record = query.record();

@@ -12,7 +12,8 @@ namespace {
 constexpr double kSlack = 0.01;
 
 // Length of the line break at `i`: 0 for none, 2 for "\r\n".
-int breakLength(const QString& text, int i) {
+int breakLength(const QString& text, int i)
+{
     if (i >= text.size())
         return 0;
     const QChar c = text.at(i);
@@ -24,7 +25,8 @@ int breakLength(const QString& text, int i) {
 }
 
 int layoutRange(QPainter* painter, const QPaintDevice* device, const QString& text, int start,
-                const QFont& font, const QRectF& rect) {
+                const QFont& font, const QRectF& rect)
+{
     const int length = static_cast<int>(text.size());
     start = qBound(0, start, length);
     if (start == length)
@@ -76,12 +78,14 @@ int layoutRange(QPainter* painter, const QPaintDevice* device, const QString& te
 } // namespace
 
 int formatRange(QPainter& painter, const QString& text, int start, const QFont& font,
-                const QRectF& rect) {
+                const QRectF& rect)
+{
     return layoutRange(&painter, painter.device(), text, start, font, rect);
 }
 
 int measureRange(const QPaintDevice* device, const QString& text, int start, const QFont& font,
-                 const QRectF& rect) {
+                 const QRectF& rect)
+{
     return layoutRange(nullptr, device, text, start, font, rect);
 }
 

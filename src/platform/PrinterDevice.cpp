@@ -22,7 +22,8 @@ constexpr double kDefaultPictureDpi = 96.0;
 
 PrinterDevice::PrinterDevice()
     : m_pdfDirectory(environment::pdfDirectory())
-    , m_font(QStringLiteral("Arial"), 12) {
+    , m_font(QStringLiteral("Arial"), 12)
+{
     if (!m_pdfDirectory.isEmpty()) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
@@ -43,21 +44,25 @@ PrinterDevice::PrinterDevice()
     m_printer->setPageSize(reported.isValid() ? reported : QPageSize(QPageSize::A4));
 }
 
-PrinterDevice::~PrinterDevice() {
+PrinterDevice::~PrinterDevice()
+{
     if (isPrinting())
         m_painter->end();
 }
 
-bool PrinterDevice::isAvailable() const {
+bool PrinterDevice::isAvailable() const
+{
     return m_failure.isEmpty() || isPrinting();
 }
 
-void PrinterDevice::setUnprintableMargins(const QMarginsF& millimetres) {
+void PrinterDevice::setUnprintableMargins(const QMarginsF& millimetres)
+{
     if (!m_pdfDirectory.isEmpty() && !isPrinting())
         m_printer->setPageMargins(millimetres, QPageLayout::Millimeter);
 }
 
-bool PrinterDevice::startDocument() {
+bool PrinterDevice::startDocument()
+{
     if (isPrinting())
         return true;
     if (!m_failure.isEmpty())
@@ -81,11 +86,13 @@ bool PrinterDevice::startDocument() {
     return true;
 }
 
-bool PrinterDevice::isPrinting() const {
+bool PrinterDevice::isPrinting() const
+{
     return m_painter && m_painter->isActive();
 }
 
-bool PrinterDevice::newPage() {
+bool PrinterDevice::newPage()
+{
     if (!isPrinting() || !m_printer->newPage()) {
         m_failure = QStringLiteral("La stampante non ha accettato una nuova pagina.");
         return false;
@@ -95,7 +102,8 @@ bool PrinterDevice::newPage() {
     return true;
 }
 
-bool PrinterDevice::endDocument() {
+bool PrinterDevice::endDocument()
+{
     if (!isPrinting())
         return false;
     const bool ended = m_painter->end();
@@ -105,28 +113,34 @@ bool PrinterDevice::endDocument() {
     return ended;
 }
 
-void PrinterDevice::setFontName(const QString& name) {
+void PrinterDevice::setFontName(const QString& name)
+{
     m_font.setFamily(name);
 }
 
-void PrinterDevice::setFontSize(double points) {
+void PrinterDevice::setFontSize(double points)
+{
     if (points > 0)
         m_font.setPointSizeF(points);
 }
 
-QFont PrinterDevice::font() const {
+QFont PrinterDevice::font() const
+{
     return QFont(m_font, paintDevice());
 }
 
-double PrinterDevice::textWidth(const QString& text) const {
+double PrinterDevice::textWidth(const QString& text) const
+{
     return fromPixels(QFontMetricsF(font(), paintDevice()).horizontalAdvance(text));
 }
 
-double PrinterDevice::textHeight() const {
+double PrinterDevice::textHeight() const
+{
     return fromPixels(QFontMetricsF(font(), paintDevice()).lineSpacing());
 }
 
-bool PrinterDevice::printLine(const QString& text) {
+bool PrinterDevice::printLine(const QString& text)
+{
     if (!isPrinting())
         return false;
     const QFont f = font();
@@ -138,7 +152,8 @@ bool PrinterDevice::printLine(const QString& text) {
     return true;
 }
 
-bool PrinterDevice::drawPicture(const QImage& picture) {
+bool PrinterDevice::drawPicture(const QImage& picture)
+{
     if (!isPrinting() || picture.isNull())
         return false;
     const auto inches = [](int pixels, int dotsPerMetre) {
@@ -155,47 +170,57 @@ bool PrinterDevice::drawPicture(const QImage& picture) {
 }
 
 // The driver's page geometry in device pixels, as the painter uses it.
-QRect PrinterDevice::paperPixels() const {
+QRect PrinterDevice::paperPixels() const
+{
     return m_printer->pageLayout().fullRectPixels(m_printer->resolution());
 }
 
-QRect PrinterDevice::printablePixels() const {
+QRect PrinterDevice::printablePixels() const
+{
     return m_printer->pageLayout().paintRectPixels(m_printer->resolution());
 }
 
-QPointF PrinterDevice::physicalOffset() const {
+QPointF PrinterDevice::physicalOffset() const
+{
     const QPoint offset = printablePixels().topLeft() - paperPixels().topLeft();
     return QPointF(fromPixels(offset.x()), fromPixels(offset.y()));
 }
 
-QSizeF PrinterDevice::paperSize() const {
+QSizeF PrinterDevice::paperSize() const
+{
     return QSizeF(fromPixels(paperPixels().width()), fromPixels(paperPixels().height()));
 }
 
-QSizeF PrinterDevice::printableSize() const {
+QSizeF PrinterDevice::printableSize() const
+{
     return QSizeF(fromPixels(printablePixels().width()), fromPixels(printablePixels().height()));
 }
 
-QPaintDevice* PrinterDevice::paintDevice() const {
+QPaintDevice* PrinterDevice::paintDevice() const
+{
     return m_printer.get();
 }
 
-double PrinterDevice::toPixels(double units) const {
+double PrinterDevice::toPixels(double units) const
+{
     const double perInch = m_scale == ScaleMode::Twips ? kTwipsPerInch : kMillimetresPerInch;
     return units / perInch * m_printer->resolution();
 }
 
-double PrinterDevice::fromPixels(double pixels) const {
+double PrinterDevice::fromPixels(double pixels) const
+{
     const double perInch = m_scale == ScaleMode::Twips ? kTwipsPerInch : kMillimetresPerInch;
     return pixels / m_printer->resolution() * perInch;
 }
 
-QRectF PrinterDevice::toPixels(const QRectF& units) const {
+QRectF PrinterDevice::toPixels(const QRectF& units) const
+{
     return QRectF(toPixels(units.left()), toPixels(units.top()), toPixels(units.width()),
                   toPixels(units.height()));
 }
 
-QString PrinterDevice::nextPdfFile() const {
+QString PrinterDevice::nextPdfFile() const
+{
     static const QRegularExpression numbered(QStringLiteral("^(\\d+)\\.pdf$"),
                                              QRegularExpression::CaseInsensitiveOption);
     int highest = 0;

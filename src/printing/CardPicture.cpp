@@ -14,13 +14,15 @@ constexpr double kPaperWidth = 11906;
 constexpr double kPaperHeight = 16838;
 constexpr double kReduction = kOutlineStep / kPrintStep;
 
-int toPixels(double screenTwips) {
+int toPixels(double screenTwips)
+{
     return static_cast<int>(std::lround(screenTwips / CardPicture::kTwipsPerPixel));
 }
 } // namespace
 
 CardPicture::CardPicture(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(QStringLiteral("cardPicture"));
     setFixedSize(toPixels(kPaperWidth * kReduction), toPixels(kPaperHeight * kReduction));
     m_area = new QLabel(QStringLiteral("Area di stampa e posizione attuali"), this);
@@ -32,7 +34,8 @@ CardPicture::CardPicture(QWidget* parent)
                                          "font-size: 8pt; }"));
 }
 
-void CardPicture::setOutline(const Outline& outline) {
+void CardPicture::setOutline(const Outline& outline)
+{
     m_outline = outline;
     // The text's last line stays above the fixed bottom margin of the card.
     const double bottom = kTop + (kPaperHeight - kFrameBottomMargin) * kReduction;
@@ -46,7 +49,8 @@ void CardPicture::setOutline(const Outline& outline) {
     m_area->setProperty("outlineTop", outline.top);
 }
 
-void CardPicture::paintEvent(QPaintEvent*) {
+void CardPicture::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     const QRect sheet = rect().adjusted(0, 0, -1, -1);
     painter.fillRect(sheet, Qt::white);

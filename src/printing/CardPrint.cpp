@@ -16,13 +16,15 @@ namespace giudizi {
 namespace {
 // A term outside 1..3 prints where the previous card went (the first term's
 // frame when there was none), never at the paper's edge.
-std::optional<FrameMargins>& previousMargins() {
+std::optional<FrameMargins>& previousMargins()
+{
     static std::optional<FrameMargins> margins;
     return margins;
 }
 } // namespace
 
-PrintOutcome printOnCard(const QString& text, QWidget* parent) {
+PrintOutcome printOnCard(const QString& text, QWidget* parent)
+{
     auto* holder = ScreenRegistry::get<Formstampa2>();
     FrameMargins margins;
     int size = kDefaultPrintFontSize;

@@ -40,7 +40,8 @@ struct Selection {
     QString heading;
 };
 
-const QVector<Selection>& selections() {
+const QVector<Selection>& selections()
+{
     static const QVector<Selection> all = {
         {QStringLiteral("Labprimo"), QStringLiteral("1° trimestre - 1°quadrimestre"),
          QStringLiteral("scheda"), QStringLiteral("primo"), QStringLiteral("primo"),
@@ -58,7 +59,8 @@ const QVector<Selection>& selections() {
 } // namespace
 
 FimpostaSTAMPA::FimpostaSTAMPA()
-    : Screen(QStringLiteral("Giudizi - Opzioni di stampa")) {
+    : Screen(QStringLiteral("Giudizi - Opzioni di stampa"))
+{
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(16, 12, 16, 12);
     root->setSpacing(10);
@@ -106,7 +108,8 @@ FimpostaSTAMPA::FimpostaSTAMPA()
     resize(1080, 600);
 }
 
-QWidget* FimpostaSTAMPA::buildSelectionColumn() {
+QWidget* FimpostaSTAMPA::buildSelectionColumn()
+{
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -148,7 +151,8 @@ QWidget* FimpostaSTAMPA::buildSelectionColumn() {
     return column;
 }
 
-void FimpostaSTAMPA::placeSetLabels() {
+void FimpostaSTAMPA::placeSetLabels()
+{
     const QFontMetrics fm(m_heading->font());
     const int height = fm.height() + 2;
     const auto blankAfter = [&](const QString& word, const QString& next) {
@@ -161,7 +165,8 @@ void FimpostaSTAMPA::placeSetLabels() {
     m_quad->setGeometry(blankAfter(QStringLiteral("oppure del"), QStringLiteral("Quad.")));
 }
 
-QWidget* FimpostaSTAMPA::buildMoveColumn() {
+QWidget* FimpostaSTAMPA::buildMoveColumn()
+{
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -228,7 +233,8 @@ QWidget* FimpostaSTAMPA::buildMoveColumn() {
     return column;
 }
 
-void FimpostaSTAMPA::open() {
+void FimpostaSTAMPA::open()
+{
     bool created = false;
     auto* screen = ScreenRegistry::get<FimpostaSTAMPA>(&created);
     if (created)
@@ -236,22 +242,26 @@ void FimpostaSTAMPA::open() {
     showScreen(screen);
 }
 
-void FimpostaSTAMPA::Form_Load() {
+void FimpostaSTAMPA::Form_Load()
+{
     caricaDATI();
 }
 
-void FimpostaSTAMPA::caricaDATI() {
+void FimpostaSTAMPA::caricaDATI()
+{
     m_kind = QStringLiteral("scheda");
     m_set = QStringLiteral("primo");
     openRow();
     placeOutline();
 }
 
-Outline FimpostaSTAMPA::outline() const {
+Outline FimpostaSTAMPA::outline() const
+{
     return m_picture->outline();
 }
 
-void FimpostaSTAMPA::openRow() {
+void FimpostaSTAMPA::openRow()
+{
     ArchiveStore& store = archiveStore();
     try {
         m_row = Recordset::open(store.PrintSettingsDb, QStringLiteral("posizione"),
@@ -263,7 +273,8 @@ void FimpostaSTAMPA::openRow() {
     }
 }
 
-void FimpostaSTAMPA::placeOutline() {
+void FimpostaSTAMPA::placeOutline()
+{
     Outline outline = m_picture->outline();
     if (m_row && m_row->recordCount() > 0) {
         const QString suffix = setSuffix(m_set);
@@ -279,7 +290,8 @@ void FimpostaSTAMPA::placeOutline() {
     m_picture->setOutline(outline);
 }
 
-void FimpostaSTAMPA::select(int index) {
+void FimpostaSTAMPA::select(int index)
+{
     const Selection& s = selections().at(index);
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     for (int i = 0; i < m_selectors.size(); ++i)
@@ -293,23 +305,28 @@ void FimpostaSTAMPA::select(int index) {
     placeOutline();
 }
 
-void FimpostaSTAMPA::Labprimo_Click() {
+void FimpostaSTAMPA::Labprimo_Click()
+{
     select(0);
 }
 
-void FimpostaSTAMPA::Labsec_Click() {
+void FimpostaSTAMPA::Labsec_Click()
+{
     select(1);
 }
 
-void FimpostaSTAMPA::Labterzo_Click() {
+void FimpostaSTAMPA::Labterzo_Click()
+{
     select(2);
 }
 
-void FimpostaSTAMPA::LabVerbale_Click() {
+void FimpostaSTAMPA::LabVerbale_Click()
+{
     select(3);
 }
 
-void FimpostaSTAMPA::moveMargin(MarginMove move) {
+void FimpostaSTAMPA::moveMargin(MarginMove move)
+{
     const MarginStep step = stepMargin(move, m_picture->outline(), m_set);
     m_picture->setOutline(step.outline);
     if (!step.store) {
@@ -325,31 +342,38 @@ void FimpostaSTAMPA::moveMargin(MarginMove move) {
     }
 }
 
-void FimpostaSTAMPA::Command1_Click() {
+void FimpostaSTAMPA::Command1_Click()
+{
     moveMargin(MarginMove::LeftMarginLeft);
 }
 
-void FimpostaSTAMPA::Command2_Click() {
+void FimpostaSTAMPA::Command2_Click()
+{
     moveMargin(MarginMove::LeftMarginRight);
 }
 
-void FimpostaSTAMPA::Command3_Click() {
+void FimpostaSTAMPA::Command3_Click()
+{
     moveMargin(MarginMove::RightMarginLeft);
 }
 
-void FimpostaSTAMPA::Command4_Click() {
+void FimpostaSTAMPA::Command4_Click()
+{
     moveMargin(MarginMove::RightMarginRight);
 }
 
-void FimpostaSTAMPA::Command5_Click() {
+void FimpostaSTAMPA::Command5_Click()
+{
     moveMargin(MarginMove::Lower);
 }
 
-void FimpostaSTAMPA::Command6_Click() {
+void FimpostaSTAMPA::Command6_Click()
+{
     moveMargin(MarginMove::Higher);
 }
 
-void FimpostaSTAMPA::ComboOPZIONI_Click(int index) {
+void FimpostaSTAMPA::ComboOPZIONI_Click(int index)
+{
     const int size = m_size->itemText(index).toInt();
     if (size <= 0 || !m_row || m_row->recordCount() == 0)
         return;
@@ -364,7 +388,8 @@ void FimpostaSTAMPA::ComboOPZIONI_Click(int index) {
     }
 }
 
-void FimpostaSTAMPA::Labtorna_Click() {
+void FimpostaSTAMPA::Labtorna_Click()
+{
     const QString caller = appState().callerScreen;
     if (kCallers.contains(caller))
         ScreenRegistry::show(caller);

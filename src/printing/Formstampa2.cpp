@@ -7,7 +7,8 @@
 namespace giudizi {
 
 Formstampa2::Formstampa2()
-    : Screen(QStringLiteral("Giudizi - stampa")) {
+    : Screen(QStringLiteral("Giudizi - stampa"))
+{
     m_box = new QTextEdit(this);
     m_box->setObjectName(QStringLiteral("RichTextBox1"));
     m_box->setAcceptRichText(false);
@@ -16,7 +17,8 @@ Formstampa2::Formstampa2()
     move(0, 0);
 }
 
-void Formstampa2::setPrintText(const QString& text, int points) {
+void Formstampa2::setPrintText(const QString& text, int points)
+{
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(points);
     m_box->setFont(font);

@@ -19,7 +19,8 @@ struct Rule {
     const QString& message;
 };
 
-Rule ruleFor(MarginMove move) {
+Rule ruleFor(MarginMove move)
+{
     switch (move) {
     case MarginMove::LeftMarginLeft:
         return {&Outline::left, -1, -1, "sinistra", "sin", false, kOutlineMinLeft, kTooLow};
@@ -41,7 +42,8 @@ Rule ruleFor(MarginMove move) {
 }
 } // namespace
 
-QString setSuffix(const QString& set) {
+QString setSuffix(const QString& set)
+{
     if (set == QLatin1String("secondo"))
         return QStringLiteral("2");
     if (set == QLatin1String("terzo"))
@@ -49,7 +51,8 @@ QString setSuffix(const QString& set) {
     return QString();
 }
 
-MarginStep stepMargin(MarginMove move, const Outline& from, const QString& set) {
+MarginStep stepMargin(MarginMove move, const Outline& from, const QString& set)
+{
     const Rule rule = ruleFor(move);
     MarginStep step;
     step.outline = from;
@@ -73,7 +76,8 @@ MarginStep stepMargin(MarginMove move, const Outline& from, const QString& set) 
     return step;
 }
 
-void applyStep(Recordset& row, const MarginStep& step) {
+void applyStep(Recordset& row, const MarginStep& step)
+{
     if (!step.store || row.recordCount() == 0)
         return;
     row.edit();

@@ -6,7 +6,8 @@
 
 namespace giudizi {
 
-std::shared_ptr<Recordset> openPositionRow(const QString& kind) {
+std::shared_ptr<Recordset> openPositionRow(const QString& kind)
+{
     ArchiveStore& store = archiveStore();
     store.PositionCursor = Recordset::open(store.PrintSettingsDb, QStringLiteral("posizione"),
                                            QStringLiteral("stampacosa = ?"), {kind}, QString());
@@ -18,7 +19,8 @@ std::shared_ptr<Recordset> openPositionRow(const QString& kind) {
     return store.PositionCursor;
 }
 
-int ensureFontSize(Recordset& row) {
+int ensureFontSize(Recordset& row)
+{
     const QString column = QStringLiteral("DimCar");
     bool ok = false;
     const int size = row.field(column).toInt(&ok);
@@ -31,7 +33,8 @@ int ensureFontSize(Recordset& row) {
     return kDefaultPrintFontSize;
 }
 
-std::optional<FrameMargins> termMargins(const Recordset& row, int term) {
+std::optional<FrameMargins> termMargins(const Recordset& row, int term)
+{
     if (term < 1 || term > 3)
         return std::nullopt;
     const QString suffix = term == 1 ? QString() : QString::number(term);

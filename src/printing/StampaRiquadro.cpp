@@ -17,7 +17,8 @@ const QString kFrameTooSmall = QStringLiteral(
     "Il riquadro di stampa è troppo piccolo: controlla i margini nelle Opzioni di stampa.");
 
 QRectF frameRect(const FrameMargins& margins, const QSizeF& paper, const QPointF& offset,
-                 const QSizeF& printable) {
+                 const QSizeF& printable)
+{
     const QRectF frame(QPointF(margins.left - offset.x(), margins.top - offset.y()),
                        QPointF(paper.width() - margins.right - offset.x(),
                                paper.height() - margins.bottom - offset.y()));
@@ -28,27 +29,31 @@ QRectF frameRect(const FrameMargins& margins, const QSizeF& paper, const QPointF
 
 namespace {
 
-PrintOutcome tell(PrintOutcome outcome) {
+PrintOutcome tell(PrintOutcome outcome)
+{
     msg::info(QApplication::activeWindow(),
               outcome == PrintOutcome::FrameTooSmall ? kFrameTooSmall : kPrinterProblem);
     return outcome;
 }
 
 // Ends a job cut short: what was printed stays a complete document.
-PrintOutcome stop(PrinterDevice& printer, PrintOutcome outcome) {
+PrintOutcome stop(PrinterDevice& printer, PrintOutcome outcome)
+{
     printer.endDocument();
     return tell(outcome);
 }
 
 } // namespace
 
-PrintOutcome StampaRiquadro(QTextEdit* box, int left, double top, double right, double bottom) {
+PrintOutcome StampaRiquadro(QTextEdit* box, int left, double top, double right, double bottom)
+{
     PrinterDevice printer;
     return StampaRiquadro(box, left, top, right, bottom, printer);
 }
 
 PrintOutcome StampaRiquadro(QTextEdit* box, int left, double top, double right, double bottom,
-                            PrinterDevice& printer) {
+                            PrinterDevice& printer)
+{
     const QString text = box->toPlainText();
     const QFont font = box->document()->defaultFont();
     if (!printer.isAvailable())

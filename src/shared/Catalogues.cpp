@@ -7,8 +7,7 @@ namespace giudizi {
 
 QString flexibleTable(int term, int area)
 {
-    static const char* const areas[] = {"socioaffettiv", "responsabilit", "cognitivA",
-                                        "cognitivB"};
+    static const char* const areas[] = {"socioaffettiv", "responsabilit", "cognitivA", "cognitivB"};
     if (term < 1 || term > 3 || area < 0 || area > 3)
         return QString();
     return QString::fromLatin1(areas[area]) + QString::number(term);
@@ -25,7 +24,8 @@ QString rigidTable(int currentClass, int term)
         group = QStringLiteral("B");
     if (group.isEmpty() || term < 1 || term > 3)
         return QString();
-    return QStringLiteral("classe") + group + (term == 1 ? QStringLiteral("q1") : QStringLiteral("q2"));
+    return QStringLiteral("classe") + group +
+           (term == 1 ? QStringLiteral("q1") : QStringLiteral("q2"));
 }
 
 std::shared_ptr<Recordset> openFlexibleCatalogue(const QString& table)

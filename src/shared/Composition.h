@@ -6,8 +6,8 @@ namespace giudizi {
 
 // The one-level undo record of a composition screen.
 struct UndoRecord {
-    qsizetype start = 0;  // where the last insertion begins
-    qsizetype length = 0; // how many characters it added
+    qsizetype start = 0;   // where the last insertion begins
+    qsizetype length = 0;  // how many characters it added
     bool fromList = false; // the flexible "lista"/"no" source
     int listIndex = -1;    // List1 index of the last descriptor
     QString lastInserted;  // the last descriptor insertion

@@ -8,7 +8,8 @@
 
 namespace giudizi::test {
 
-QList<PdfWord> PdfText::wordsOnPage(int page) const {
+QList<PdfWord> PdfText::wordsOnPage(int page) const
+{
     QList<PdfWord> result;
     for (const PdfWord& word : words)
         if (word.page == page)
@@ -16,14 +17,16 @@ QList<PdfWord> PdfText::wordsOnPage(int page) const {
     return result;
 }
 
-QString PdfText::joinedText() const {
+QString PdfText::joinedText() const
+{
     QStringList parts;
     for (const PdfWord& word : words)
         parts.append(word.text);
     return parts.join(QLatin1Char(' '));
 }
 
-QStringList pdfFiles(const QString& folder) {
+QStringList pdfFiles(const QString& folder)
+{
     static const QRegularExpression numbered(QStringLiteral("^\\d+\\.pdf$"));
     QStringList files;
     const QDir dir(folder);
@@ -36,12 +39,14 @@ QStringList pdfFiles(const QString& folder) {
     return files;
 }
 
-QString lastPdf(const QString& folder) {
+QString lastPdf(const QString& folder)
+{
     const QStringList files = pdfFiles(folder);
     return files.isEmpty() ? QString() : files.last();
 }
 
-PdfText readPdf(const QString& file) {
+PdfText readPdf(const QString& file)
+{
     PdfText result;
     QProcess process;
     process.start(QStringLiteral("pdftotext"),
@@ -79,7 +84,8 @@ PdfText readPdf(const QString& file) {
     return result;
 }
 
-QImage renderPdfPage(const QString& file, int page, int dpi) {
+QImage renderPdfPage(const QString& file, int page, int dpi)
+{
     QTemporaryDir out;
     const QString number = QString::number(page + 1);
     const QString prefix = out.filePath(QStringLiteral("page"));

@@ -11,10 +11,10 @@
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QLineEdit>
 #include <QTimer>
 
 namespace giudizi::test {

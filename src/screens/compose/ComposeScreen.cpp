@@ -110,8 +110,8 @@ ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptio
     font.setPointSize(12);
     m_text->setFont(font);
 
-    m_successivo = makeButton(QStringLiteral("cmdsuccessivo"), QStringLiteral("SCRIVO IL GIUDIZIO"),
-                              this);
+    m_successivo =
+        makeButton(QStringLiteral("cmdsuccessivo"), QStringLiteral("SCRIVO IL GIUDIZIO"), this);
     m_successivo->setStyleSheet(QStringLiteral("font-weight: bold;"));
     m_maiuscole = makeButton(QStringLiteral("cmdmaiuscole"), captions.maiuscole, this);
     m_maiuscole->setStyleSheet(QStringLiteral("font-weight: bold;"));
@@ -209,8 +209,8 @@ void ComposeScreen::primeForPupil(const QString& pupilName, const QString& capti
 
 void ComposeScreen::setNavigationEnabled(bool enabled)
 {
-    for (QPushButton* b : {m_stampo, m_stampaFoglio, m_successivo, m_altroModello, m_opzioni,
-                           m_esco, m_menu})
+    for (QPushButton* b :
+         {m_stampo, m_stampaFoglio, m_successivo, m_altroModello, m_opzioni, m_esco, m_menu})
         b->setEnabled(enabled);
 }
 
@@ -254,8 +254,9 @@ void ComposeScreen::cmdmaiuscole_Click()
         m_row->update();
         archiveStore().CurrentJudgment = m_row;
     } catch (const DbError& e) {
-        msg::info(this, QStringLiteral("Il giudizio non è stato salvato nell'archivio:\n%1")
-                            .arg(e.text()));
+        msg::info(
+            this,
+            QStringLiteral("Il giudizio non è stato salvato nell'archivio:\n%1").arg(e.text()));
         return;
     }
     afterSave();

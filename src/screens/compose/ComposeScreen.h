@@ -34,8 +34,7 @@ public:
     void clearLists();
 
     // Data entry hand-over: pupil as typed, class-and-term caption, stored text.
-    void primeForPupil(const QString& pupilName, const QString& caption,
-                       const QString& storedText);
+    void primeForPupil(const QString& pupilName, const QString& caption, const QString& storedText);
     // Loads the catalogue of the current step (CaricaIndicatori2 / CaricaIndicatori).
     virtual void loadCatalogue() = 0;
     // A descriptor picked from List1 (mouse click, or Enter on the current row).

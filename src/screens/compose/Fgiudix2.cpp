@@ -21,10 +21,10 @@
 namespace giudizi {
 
 namespace {
-const char* const kWords[15] = {"spesso",      "di solito", "talvolta",      "non sempre",
-                                "anche se",    "in parte",  "con sicurezza", "sufficientemente",
-                                "poco",        "deve",      "né",            "dovrebbe",
-                                "molto",       "abbastanza", "però"};
+const char* const kWords[15] = {
+    "spesso",        "di solito",        "talvolta", "non sempre", "anche se", "in parte",
+    "con sicurezza", "sufficientemente", "poco",     "deve",       "né",       "dovrebbe",
+    "molto",         "abbastanza",       "però"};
 } // namespace
 
 Fgiudix2::Fgiudix2()

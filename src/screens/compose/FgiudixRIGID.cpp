@@ -33,7 +33,8 @@ FgiudixRIGID::FgiudixRIGID()
                      QStringLiteral("Giudizio"), QStringLiteral("Profitto")},
                     {QStringLiteral("Passa al modello FESSIBILE"),
                      QStringLiteral("Opzioni di stampa per la scheda"),
-                     QStringLiteral("Cancello  ultimo inserimento"), QStringLiteral("Stampa Scheda"),
+                     QStringLiteral("Cancello  ultimo inserimento"),
+                     QStringLiteral("Stampa Scheda"),
                      QStringLiteral("Inserisco desinenze e SALVO in archivio")})
 {
     auto* inizio = new ClickLabel(QString(), this);

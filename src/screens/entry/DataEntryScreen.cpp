@@ -212,8 +212,8 @@ void DataEntryScreen::cmdfatto_Click()
         return;
     if (!m_media) {
         for (const char* name : {Fgiudix2::Name, FgiudixRIGID::Name})
-            if (auto* screen = qobject_cast<ComposeScreen*>(
-                    ScreenRegistry::find(QString::fromLatin1(name))))
+            if (auto* screen =
+                    qobject_cast<ComposeScreen*>(ScreenRegistry::find(QString::fromLatin1(name))))
                 screen->setText(QString());
     }
     resetSexLabels();
@@ -244,12 +244,14 @@ bool DataEntryScreen::storeRow(const PupilData& pupil)
             return true;
         }
         if (!store.CurrentJudgment || store.CurrentJudgment->table() != QLatin1String("giudizi"))
-            store.CurrentJudgment = Recordset::openTable(store.ArchiveDb, QStringLiteral("giudizi"));
+            store.CurrentJudgment =
+                Recordset::openTable(store.ArchiveDb, QStringLiteral("giudizi"));
         addPupilRow(*store.CurrentJudgment, pupil);
         return true;
     } catch (const DbError& e) {
-        msg::info(this, QStringLiteral("I dati dell'alunno non sono stati salvati nell'archivio:\n%1")
-                            .arg(e.text()));
+        msg::info(this,
+                  QStringLiteral("I dati dell'alunno non sono stati salvati nell'archivio:\n%1")
+                      .arg(e.text()));
         return false;
     }
 }

@@ -120,8 +120,8 @@ void Favvio::buildUi()
     connect(rigido, &ClickLabel::clicked, this, &Favvio::LabRigido_Click);
 
     // School-level step.
-    m_frame2 = makeFrame(QStringLiteral("Frame2"), QStringLiteral("Scuole Elementari o Medie?"),
-                         this);
+    m_frame2 =
+        makeFrame(QStringLiteral("Frame2"), QStringLiteral("Scuole Elementari o Medie?"), this);
     auto* f2 = new QVBoxLayout(m_frame2);
     auto* elem = makeClickLabel(QStringLiteral("LabElem"), QStringLiteral("Scuola Elementare"));
     auto* medie = makeClickLabel(QStringLiteral("LaMedie"), QStringLiteral("Scuola Media"));
@@ -155,11 +155,11 @@ void Favvio::buildUi()
     auto* bottom = new QHBoxLayout;
     auto* help = makeClickLabel(QStringLiteral("LabHELP"), QStringLiteral("Aiuto?"), this);
     help->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
-    m_printGuide = makeButton(QStringLiteral("CmdStampaHelp"), QStringLiteral("Stampa la GUIDA"),
-                              this);
+    m_printGuide =
+        makeButton(QStringLiteral("CmdStampaHelp"), QStringLiteral("Stampa la GUIDA"), this);
     m_printGuide->setEnabled(false); // guide printing comes with the page-preview window
-    m_hideGuide = makeButton(QStringLiteral("CmdNascondi"), QStringLiteral("Nascondi la guida"),
-                             this);
+    m_hideGuide =
+        makeButton(QStringLiteral("CmdNascondi"), QStringLiteral("Nascondi la guida"), this);
     auto* esco = makeButton(QStringLiteral("CmdEsco"), QStringLiteral("Esco"), this);
     bottom->addWidget(help);
     bottom->addStretch();
@@ -177,9 +177,8 @@ void Favvio::buildUi()
 bool Favvio::Form_Load()
 {
     move(0, 0);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_guide, m_frame2, m_frame4, m_frame1,
-                                                      m_printGuide, m_hideGuide,
-                                                      m_previousPassword})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_guide, m_frame2, m_frame4, m_frame1, m_printGuide, m_hideGuide, m_previousPassword})
         w->hide();
     QString error;
     archiveStore().ArchiveDb = Database::open(datafiles::archivePath(), &error);

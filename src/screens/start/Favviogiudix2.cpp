@@ -13,9 +13,9 @@ namespace giudizi {
 Favviogiudix2::Favviogiudix2()
     : WritingMenu(QStringLiteral("Modello FLESSIBILE"))
 {
-    connect(addTermEntry(QStringLiteral("Labprimo"), QStringLiteral("1° trimestre o quadrimestre"),
-                         0),
-            &ClickLabel::clicked, this, &Favviogiudix2::Labprimo_Click);
+    connect(
+        addTermEntry(QStringLiteral("Labprimo"), QStringLiteral("1° trimestre o quadrimestre"), 0),
+        &ClickLabel::clicked, this, &Favviogiudix2::Labprimo_Click);
     connect(addTermEntry(QStringLiteral("Labsecondo"),
                          QStringLiteral("2° trimestre o quadrimestre"), 1),
             &ClickLabel::clicked, this, &Favviogiudix2::Labsecondo_Click);

@@ -63,12 +63,11 @@ void styleMenuTile(ClickLabel* label, const QString& color)
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     label->setMinimumSize(150, 64);
-    label->setStyleSheet(QStringLiteral(
-                             "QLabel { font-size: 12pt; font-weight: bold; color: white;"
-                             " background: %1; border-radius: 8px; padding: 8px; }"
-                             "QLabel:hover { border: 3px solid #ffe080; }"
-                             "QLabel:focus { border: 3px solid #ffe080; }"
-                             "QLabel:disabled { background: #b8b0b8; color: #eeeeee; }")
+    label->setStyleSheet(QStringLiteral("QLabel { font-size: 12pt; font-weight: bold; color: white;"
+                                        " background: %1; border-radius: 8px; padding: 8px; }"
+                                        "QLabel:hover { border: 3px solid #ffe080; }"
+                                        "QLabel:focus { border: 3px solid #ffe080; }"
+                                        "QLabel:disabled { background: #b8b0b8; color: #eeeeee; }")
                              .arg(color));
 }
 

@@ -76,8 +76,8 @@ WritingMenu::WritingMenu(const QString& modelCaption)
                              {"Labmodifica", "Modifica i descrittori", kToolColor},
                              {"Labesco", "Esco", kExitColor}};
     for (const Entry& e : entries) {
-        auto* tile = makeClickLabel(QString::fromLatin1(e.name), QString::fromUtf8(e.caption),
-                                    image1);
+        auto* tile =
+            makeClickLabel(QString::fromLatin1(e.name), QString::fromUtf8(e.caption), image1);
         styleMenuTile(tile, e.color);
         others->addWidget(tile);
     }
@@ -97,9 +97,8 @@ WritingMenu::WritingMenu(const QString& modelCaption)
     auto* links = new QHBoxLayout;
     auto* label1 = makeClickLabel(QStringLiteral("Label1"),
                                   QStringLiteral("Cambia Grado scuola e/o tipo attestato"), this);
-    auto* floppy =
-        makeClickLabel(QStringLiteral("LabFloppy"), QStringLiteral("Copia l'archivio su floppy"),
-                       this);
+    auto* floppy = makeClickLabel(QStringLiteral("LabFloppy"),
+                                  QStringLiteral("Copia l'archivio su floppy"), this);
     floppy->setEnabled(false);
     floppy->setToolTip(QStringLiteral("Non ancora disponibile in questa versione"));
     auto* help = makeClickLabel(QStringLiteral("LabHELP"), QStringLiteral("Aiuto?"), this);
@@ -120,11 +119,11 @@ WritingMenu::WritingMenu(const QString& modelCaption)
     m_guide->setReadOnly(true);
     root->addWidget(m_guide, 1);
     auto* guideButtons = new QHBoxLayout;
-    m_printGuide = makeButton(QStringLiteral("CmdStampaHelp"), QStringLiteral("Stampa la GUIDA"),
-                              this);
+    m_printGuide =
+        makeButton(QStringLiteral("CmdStampaHelp"), QStringLiteral("Stampa la GUIDA"), this);
     m_printGuide->setEnabled(false); // guide printing comes with the page-preview window
-    m_hideGuide = makeButton(QStringLiteral("CmdNascondi"), QStringLiteral("Nascondi la guida"),
-                             this);
+    m_hideGuide =
+        makeButton(QStringLiteral("CmdNascondi"), QStringLiteral("Nascondi la guida"), this);
     guideButtons->addStretch();
     guideButtons->addWidget(m_printGuide);
     guideButtons->addWidget(m_hideGuide);
