@@ -1,12 +1,10 @@
 #include "app/application.h"
-
-#include <QApplication>
+#include "platform/GuardedApplication.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    giudizi::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Giudizi"));
-    QApplication::setQuitOnLastWindowClosed(true);
     if (!giudizi::startApplication())
         return 1;
     return QApplication::exec();

@@ -6,7 +6,7 @@ namespace giudizi::environment {
 
 // Folder that receives every print job as a numbered PDF, or empty to print.
 QString pdfDirectory();
-// Folder that stands for the floppy drive a:\ (defaults to "a:" otherwise absent).
+// Folder that stands for the floppy drive a:\ (GIUDIZI_FLOPPY_DIR, else /media/floppy).
 QString floppyDirectory();
 
 } // namespace giudizi::environment

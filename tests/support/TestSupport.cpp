@@ -65,6 +65,8 @@ void click(const QString& windowName, const QString& controlName)
 {
     QWidget* control = findControl(windowName, controlName);
     QVERIFY2(control, qPrintable(windowName + QLatin1Char('.') + controlName));
+    // A teacher cannot click what is disabled or hidden; neither may a test.
+    QVERIFY2(control->isEnabled(), qPrintable(controlName + QStringLiteral(" is disabled")));
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->click();
         return;

@@ -51,6 +51,7 @@ ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptio
     auto* header = new QHBoxLayout;
     m_pupilName = makeLabel(QStringLiteral("Label2"), QString(), this);
     m_pupilName->setStyleSheet(QStringLiteral("font-size: 14pt; font-weight: bold;"));
+    m_pupilName->setWordWrap(false);
     m_termCaption = makeLabel(QStringLiteral("LabTQ"), QString(), this);
     m_termCaption->setStyleSheet(QStringLiteral("font-size: 12pt; color: #600060;"));
     m_termCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
