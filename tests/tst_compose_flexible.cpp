@@ -1046,6 +1046,39 @@ private slots:
         QVERIFY(!visible(kFlexMenu));
     }
 
+    // The next pupil never silently replaces text the archive has not got.
+    void unsavedTextIsNotReplacedWithoutAsking()
+    {
+        openFlexible(kMedia);
+        // Typed before any pupil was entered.
+        typeInto(textBox(), QStringLiteral("appunti"));
+        {
+            ModalAnswer no(QMessageBox::No);
+            click(kFlex, QStringLiteral("cmdsuccessivo"));
+            QVERIFY(no.text().contains(QStringLiteral("non ancora salvate")));
+        }
+        QVERIFY(!visible(entryOf(kMedia)));
+        QCOMPARE(composed(), QStringLiteral("appunti"));
+        QVERIFY(enabled(QStringLiteral("cmdsuccessivo")));
+        textBox()->clear();
+        newPupil(kMedia, QStringLiteral("ROSSI"), QStringLiteral("M"));
+        act(QStringLiteral("list:0"));
+        save();
+        // Saved: no question.
+        click(kFlex, QStringLiteral("cmdsuccessivo"));
+        QVERIFY(visible(entryOf(kMedia)));
+        typePupil(entryOf(kMedia), QStringLiteral("BIANCHI"), QStringLiteral("F"));
+        click(entryOf(kMedia), QStringLiteral("cmdfatto"));
+        act(QStringLiteral("list:1"));
+        save();
+        // Edited after saving: asked, and Yes goes on.
+        typeInto(textBox(), QStringLiteral(" ancora"));
+        ModalAnswer yes(QMessageBox::Yes);
+        click(kFlex, QStringLiteral("cmdsuccessivo"));
+        QVERIFY(yes.answered());
+        QVERIFY(visible(entryOf(kMedia)));
+    }
+
     void escoEndsWithoutSaving()
     {
         openFlexible(kMedia);

@@ -38,6 +38,9 @@ const QString kNothingToSave =
                    "le maiuscole e l'archiviazione.");
 const QString kNoPupil = QStringLiteral(
     "Prima di salvare, clicca su \"SCRIVO IL GIUDIZIO\" e inserisci i dati dell'alunno.");
+const QString kUnsaved = QStringLiteral(
+    "Il testo del giudizio contiene modifiche non ancora salvate in archivio: passando "
+    "all'alunno successivo andranno perse.\nVuoi passare comunque al giudizio successivo?");
 } // namespace
 
 ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptions,
@@ -200,6 +203,7 @@ void ComposeScreen::primeForPupil(const QString& pupilName, const QString& capti
 {
     m_row = archiveStore().CurrentJudgment;
     m_rowKey = m_row ? m_row->bookmark() : -1;
+    m_archivedText = storedText;
     setText(storedText);
     m_pupilName->setText(pupilName);
     m_termCaption->setText(caption);
@@ -217,6 +221,10 @@ void ComposeScreen::setNavigationEnabled(bool enabled)
 
 void ComposeScreen::cmdsuccessivo_Click()
 {
+    // The next pupil replaces the text in the box: never without asking when
+    // it holds something the archive has not got.
+    if (!text().isEmpty() && text() != m_archivedText && !msg::yesNo(this, kUnsaved))
+        return;
     setNavigationEnabled(false);
     m_successivo->setText(QStringLiteral("GIUDIZIO SUCCESSIVO"));
     m_list1->setEnabled(true);
@@ -253,6 +261,7 @@ void ComposeScreen::cmdmaiuscole_Click()
         m_row->edit();
         m_row->setField(QStringLiteral("giudizio"), prepared);
         m_row->update();
+        m_archivedText = prepared;
         archiveStore().CurrentJudgment = m_row;
     } catch (const DbError& e) {
         msg::info(

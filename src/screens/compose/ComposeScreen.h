@@ -94,6 +94,9 @@ private:
     // even if the other model's screen has moved the shared cursor since.
     std::shared_ptr<Recordset> m_row;
     qint64 m_rowKey = -1;
+    // The text as it stands in the archive (or as the pupil's row was opened):
+    // anything else in the box has not been saved yet.
+    QString m_archivedText;
 
     void setNavigationEnabled(bool enabled);
     QBoxLayout* m_left = nullptr;
