@@ -171,8 +171,7 @@ class TestCardPrinting : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_pdfDir;
-    std::unique_ptr<WorkFolder> m_work;
-    std::unique_ptr<EndRecorder> m_end;
+    std::unique_ptr<ProgramRun> m_run;
     QString m_compose;
 
     QString pdfDir() const { return m_pdfDir->path(); }
@@ -181,9 +180,7 @@ class TestCardPrinting : public QObject {
     // `text` saved, so that "Stampa SCHEDA" is enabled.
     void composeAndSave(const QString& model, int term, const QString& text)
     {
-        m_work = std::make_unique<WorkFolder>();
-        m_end = std::make_unique<EndRecorder>();
-        startAndEnter();
+        m_run = std::make_unique<ProgramRun>();
         chooseStart(model, QStringLiteral("Medie"), 0);
         const bool rigid = model == QLatin1String("Rigido");
         m_compose = rigid ? QStringLiteral("FgiudixRIGID") : QStringLiteral("Fgiudix2");
@@ -251,9 +248,7 @@ private slots:
     }
     void cleanup()
     {
-        shutDown();
-        m_end.reset();
-        m_work.reset();
+        m_run.reset();
         qunsetenv("GIUDIZI_PDF_DIR");
         m_pdfDir.reset();
     }

@@ -66,12 +66,6 @@ QString entryOf(const QString& level)
     return level == kElem ? QStringLiteral("FimmissioELEM") : QStringLiteral("Fimmissio2");
 }
 
-void execDescriptors(const QString& sql)
-{
-    QSqlQuery q(archiveStore().DescriptorDb->handle());
-    QVERIFY2(q.exec(sql), qPrintable(sql));
-}
-
 // The ordine stored for item `i` of a test catalogue: not its position, so
 // List2 shows which of the two it holds.
 int ordineOf(int i)
@@ -93,34 +87,6 @@ void replaceCatalogue(const QString& table, const QStringList& items)
     }
 }
 
-QList<QVariantMap> judgments()
-{
-    QList<QVariantMap> rows;
-    QSqlQuery q(archiveStore().ArchiveDb->handle());
-    if (!q.exec(QStringLiteral("SELECT * FROM giudizi ORDER BY data")))
-        return rows;
-    while (q.next()) {
-        QVariantMap row;
-        const QSqlRecord r = q.record();
-        for (int i = 0; i < r.count(); ++i)
-            row.insert(r.fieldName(i), q.value(i));
-        rows << row;
-    }
-    return rows;
-}
-
-// Types as the keyboard would, accented letters included.
-void typeInto(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 128)
-            QTest::keyClick(widget, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c),
-                                Qt::NoModifier);
-    }
-}
-
 QTextEdit* textBox()
 {
     return find<QTextEdit>(kFlex, QStringLiteral("RTextB1"));
@@ -135,21 +101,6 @@ bool enabled(const QString& control)
 {
     QWidget* w = findControl(kFlex, control);
     return w && w->isEnabled();
-}
-
-bool visible(const QString& name)
-{
-    QWidget* w = window(name);
-    return w && w->isVisible();
-}
-
-QStringList listItems(const QString& list)
-{
-    QStringList result;
-    auto* w = find<QListWidget>(kFlex, list);
-    for (int i = 0; w && i < w->count(); ++i)
-        result << w->item(i)->text();
-    return result;
 }
 
 int highlightedArea()
@@ -170,7 +121,7 @@ void openFlexible(const QString& level, int target = 3,
                   const QString& termEntry = QStringLiteral("Labprimo"))
 {
     chooseStart(QStringLiteral("Flessibile"), level, target);
-    QVERIFY(visible(kFlexMenu));
+    QVERIFY(isShown(kFlexMenu));
     for (int term = 1; term <= 3; ++term) {
         replaceCatalogue(QStringLiteral("socioaffettiv%1").arg(term), {"d1", "d2", "d3"});
         replaceCatalogue(QStringLiteral("responsabilit%1").arg(term), {"r1", "r2"});
@@ -178,7 +129,7 @@ void openFlexible(const QString& level, int target = 3,
         replaceCatalogue(QStringLiteral("cognitivB%1").arg(term), {"b1", "b2"});
     }
     click(kFlexMenu, termEntry);
-    QVERIFY(visible(kFlex));
+    QVERIFY(isShown(kFlex));
 }
 
 // On the data entry screen: the name typed, the sex chosen ("" for none).
@@ -198,11 +149,11 @@ void typePupil(const QString& entry, const QString& name, const QString& sex)
 void newPupil(const QString& level, const QString& name, const QString& sex)
 {
     click(kFlex, QStringLiteral("cmdsuccessivo"));
-    QVERIFY(visible(entryOf(level)));
+    QVERIFY(isShown(entryOf(level)));
     typePupil(entryOf(level), name, sex);
     click(entryOf(level), QStringLiteral("cmdfatto"));
-    QVERIFY(!visible(entryOf(level)));
-    QVERIFY(visible(kFlex));
+    QVERIFY(!isShown(entryOf(level)));
+    QVERIFY(isShown(kFlex));
 }
 
 void save()
@@ -242,23 +193,15 @@ void actAll(const QStringList& actions)
 class TestComposeFlexible : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<WorkFolder> m_work;
-    std::unique_ptr<EndRecorder> m_end;
+    std::unique_ptr<ProgramRun> m_run;
     std::unique_ptr<QStyle> m_style; // outlives the screens that use it
 
 private slots:
-    void init()
-    {
-        m_work = std::make_unique<WorkFolder>();
-        m_end = std::make_unique<EndRecorder>();
-        startAndEnter();
-    }
+    void init() { m_run = std::make_unique<ProgramRun>(); }
     void cleanup()
     {
-        m_end.reset();
-        shutDown();
+        m_run.reset();
         m_style.reset();
-        m_work.reset();
     }
 
     // The row written by "OK", and what the composition screen shows of it.
@@ -345,7 +288,7 @@ private slots:
         openFlexible(level, 3, termEntry);
         const QString entry = entryOf(level);
         click(kFlex, QStringLiteral("cmdsuccessivo"));
-        QVERIFY(visible(entry));
+        QVERIFY(isShown(entry));
         typePupil(entry, typed, sex);
         find<QComboBox>(entry, QStringLiteral("Combo1"))->setEditText(classe);
         find<QComboBox>(entry, QStringLiteral("Combo2"))->setEditText(QStringLiteral("C"));
@@ -359,17 +302,17 @@ private slots:
         find<QLineEdit>(entry, QStringLiteral("TxtNomOpz1"))->setText(QStringLiteral("  Teatro "));
         click(entry, QStringLiteral("cmdfatto"));
 
-        QVERIFY(!visible(entry));
-        QVERIFY(visible(kFlex));
+        QVERIFY(!isShown(entry));
+        QVERIFY(isShown(kFlex));
         QCOMPARE(find<QLabel>(kFlex, QStringLiteral("Label2"))->text(), typed);
         QCOMPARE(find<QLabel>(kFlex, QStringLiteral("LabTQ"))->text(), caption);
         QVERIFY(composed().isEmpty());
         QCOMPARE(int(appState().currentTerm), storedTerm);
         QCOMPARE(int(appState().currentStep), 0);
         QCOMPARE(highlightedArea(), 0);
-        QCOMPARE(listItems(QStringLiteral("List1")), (QStringList{"d1", "d2", "d3"}));
+        QCOMPARE(listItems(kFlex, QStringLiteral("List1")), (QStringList{"d1", "d2", "d3"}));
 
-        const auto rows = judgments();
+        const auto rows = archiveRows();
         QCOMPARE(rows.size(), 1);
         const QVariantMap row = rows.first();
         QCOMPARE(row.value("nome").toString(), stored);
@@ -426,8 +369,8 @@ private slots:
         click(entry, QStringLiteral("cmdfatto"));
         QVERIFY(answer.answered());
         QCOMPARE(answer.text(), message);
-        QVERIFY(visible(entry));
-        QVERIFY(judgments().isEmpty());
+        QVERIFY(isShown(entry));
+        QVERIFY(archiveRows().isEmpty());
         QVERIFY(find<QLabel>(kFlex, QStringLiteral("Label2"))->text().isEmpty());
         if (message == kNoName) {
             QCOMPARE(window(entry)->focusWidget(), findControl(entry, QStringLiteral("Text1")));
@@ -457,14 +400,14 @@ private slots:
             click(entry, QStringLiteral("cmdfatto"));
             QCOMPARE(answer.text(), kNoSex);
         }
-        QCOMPARE(judgments().size(), 1);
-        QVERIFY(visible(entry));
+        QCOMPARE(archiveRows().size(), 1);
+        QVERIFY(isShown(entry));
 
         click(entry, QStringLiteral("LabF"));
         QCOMPARE(background(findControl(entry, QStringLiteral("LabF"))), colors::sexChosen);
         QCOMPARE(background(findControl(entry, QStringLiteral("LabM"))), colors::sexMaleOff);
         click(entry, QStringLiteral("cmdfatto"));
-        const auto rows = judgments();
+        const auto rows = archiveRows();
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows.at(1).value("nome").toString(), QStringLiteral("BIANCHI"));
         QCOMPARE(rows.at(1).value("sex").toString(), QStringLiteral("F"));
@@ -526,15 +469,15 @@ private slots:
             QVERIFY(!answer.text().isEmpty());
             QVERIFY(answer.text() != kNoName && answer.text() != kNoSex);
         }
-        QVERIFY(judgments().isEmpty());
-        QVERIFY(visible(entry));
+        QVERIFY(archiveRows().isEmpty());
+        QVERIFY(isShown(entry));
         QCOMPARE(stateValue(), valid.toInt());
 
         box->selectAll();
         QTest::keyClicks(box, valid);
         click(entry, QStringLiteral("cmdfatto"));
-        QVERIFY(!visible(entry));
-        const auto rows = judgments();
+        QVERIFY(!isShown(entry));
+        const auto rows = archiveRows();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.first().value(column).toInt(), valid.toInt());
         QCOMPARE(rows.first().value("sex").toString(), QStringLiteral("M"));
@@ -559,13 +502,13 @@ private slots:
         newPupil(level, QStringLiteral("VERDI ANNA"), QStringLiteral("F"));
         actAll({"list:0", "Labelpunt"});
         save();
-        QCOMPARE(judgments().size(), 1);
-        const QString first = judgments().first().value("giudizio").toString();
+        QCOMPARE(archiveRows().size(), 1);
+        const QString first = archiveRows().first().value("giudizio").toString();
         QCOMPARE(first, QStringLiteral("D1. "));
 
         // The next pupil starts again from the first area.
         act(QStringLiteral("Lab8(2)"));
-        QCOMPARE(listItems(QStringLiteral("List1")), QStringList{"a1"});
+        QCOMPARE(listItems(kFlex, QStringLiteral("List1")), QStringList{"a1"});
         click(kFlex, QStringLiteral("cmdsuccessivo"));
         typePupil(entry, QStringLiteral(" verdi anna"), QStringLiteral("M"));
         {
@@ -574,13 +517,13 @@ private slots:
             QVERIFY(answer.answered());
             QCOMPARE(answer.text(), kDuplicate);
         }
-        QVERIFY(visible(kFlex));
+        QVERIFY(isShown(kFlex));
         QCOMPARE(find<QLabel>(kFlex, QStringLiteral("Label2"))->text(),
                  QStringLiteral(" verdi anna"));
         QCOMPARE(highlightedArea(), 0);
         QCOMPARE(int(appState().currentStep), 0);
-        QCOMPARE(listItems(QStringLiteral("List1")), (QStringList{"d1", "d2", "d3"}));
-        auto rows = judgments();
+        QCOMPARE(listItems(kFlex, QStringLiteral("List1")), (QStringList{"d1", "d2", "d3"}));
+        auto rows = archiveRows();
         if (reuse) {
             QCOMPARE(composed(), first);
             QCOMPARE(rows.size(), 1);
@@ -595,7 +538,7 @@ private slots:
         // Saving writes into the row chosen above.
         actAll({"list:1", "Labelpunt"});
         save();
-        rows = judgments();
+        rows = archiveRows();
         if (reuse) {
             QCOMPARE(rows.size(), 1);
             QCOMPARE(rows.first().value("giudizio").toString(), QStringLiteral("D1. D2. "));
@@ -610,7 +553,7 @@ private slots:
         QVERIFY(composed().isEmpty());
         actAll({"list:2"});
         save();
-        rows = judgments();
+        rows = archiveRows();
         QCOMPARE(rows.size(), reuse ? 2 : 3);
         QCOMPARE(rows.last().value("nome").toString(), QStringLiteral("ALTRO"));
         QCOMPARE(rows.last().value("giudizio").toString(), QStringLiteral("D3 "));
@@ -641,8 +584,8 @@ private slots:
         click(kFlex, QStringLiteral("Lab8(%1)").arg(area));
         QCOMPARE(highlightedArea(), area);
         QCOMPARE(int(appState().currentStep), area);
-        QCOMPARE(listItems(QStringLiteral("List1")), rows);
-        QCOMPARE(listItems(QStringLiteral("List2")),
+        QCOMPARE(listItems(kFlex, QStringLiteral("List1")), rows);
+        QCOMPARE(listItems(kFlex, QStringLiteral("List2")),
                  (QStringList{QString::number(ordineOf(0)), QString::number(ordineOf(1))}));
         QCOMPARE(int(appState().descriptorCount), 2);
     }
@@ -684,7 +627,7 @@ private slots:
         newPupil(kMedia, QStringLiteral("ROSSI"), QStringLiteral("M"));
         actAll(actions);
         QCOMPARE(composed(), expected);
-        QVERIFY(judgments().first().value("giudizio").isNull());
+        QVERIFY(archiveRows().first().value("giudizio").isNull());
     }
 
     // One mouse click on a descriptor inserts it once, also on desktops whose
@@ -802,8 +745,8 @@ private slots:
         QVERIFY(composed().isEmpty());
         QCOMPARE(highlightedArea(), 0);
         QCOMPARE(int(appState().currentStep), 0);
-        QCOMPARE(listItems(QStringLiteral("List1")), (QStringList{"d1", "d2", "d3"}));
-        QCOMPARE(listItems(QStringLiteral("List2")),
+        QCOMPARE(listItems(kFlex, QStringLiteral("List1")), (QStringList{"d1", "d2", "d3"}));
+        QCOMPARE(listItems(kFlex, QStringLiteral("List2")),
                  (QStringList{QString::number(ordineOf(0)), QString::number(ordineOf(1)),
                               QString::number(ordineOf(2))}));
         QCOMPARE(window(kFlex)->focusWidget(), static_cast<QWidget*>(textBox()));
@@ -844,7 +787,7 @@ private slots:
         }
         for (const QString& name : kLocked)
             QVERIFY2(!enabled(name), qPrintable(name));
-        QVERIFY(judgments().first().value("giudizio").isNull());
+        QVERIFY(archiveRows().first().value("giudizio").isNull());
 
         act(QStringLiteral("list:0"));
         QVERIFY(enabled(QStringLiteral("Cmdcancfrase")));
@@ -858,7 +801,7 @@ private slots:
         // The text stays editable and is saved again into the same row.
         actAll({"LabelE", "list:1", "Labelpunt"});
         save();
-        const auto rows = judgments();
+        const auto rows = archiveRows();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.first().value("giudizio").toString(), QStringLiteral("D1 e d2. "));
     }
@@ -878,7 +821,7 @@ private slots:
         ModalAnswer answer(QMessageBox::Ok);
         save();
         QVERIFY(answer.answered());
-        const auto rows = judgments();
+        const auto rows = archiveRows();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.first().value("giudizio").toString(), QStringLiteral("testo vecchio"));
         QVERIFY(!enabled(QStringLiteral("CmdSTAMPO")));
@@ -933,13 +876,13 @@ private slots:
         QCOMPARE(composed(), typed);
         save();
         QCOMPARE(composed(), expected);
-        QCOMPARE(judgments().first().value("giudizio").toString(), expected);
+        QCOMPARE(archiveRows().first().value("giudizio").toString(), expected);
         QVERIFY(archiveStore().HandedJudgments);
         QCOMPARE(archiveStore().HandedJudgments, archiveStore().CurrentJudgment);
         // Saving again changes nothing.
         save();
         QCOMPARE(composed(), expected);
-        QCOMPARE(judgments().first().value("giudizio").toString(), expected);
+        QCOMPARE(archiveRows().first().value("giudizio").toString(), expected);
     }
 
     // Texts longer than a 16-bit counter are saved whole, to the last marker.
@@ -956,7 +899,7 @@ private slots:
         QVERIFY(text.size() > 32767);
         textBox()->setPlainText(text);
         save();
-        const QString stored = judgments().first().value("giudizio").toString();
+        const QString stored = archiveRows().first().value("giudizio").toString();
         QCOMPARE(stored.size(), text.size());
         QVERIFY(!stored.contains(QLatin1Char('#')));
         QCOMPARE(stored, unitSaved.repeated(count));
@@ -996,8 +939,8 @@ private slots:
         QCOMPARE(answer.text(), message);
         QCOMPARE(appState().callerScreen, caller);
         QCOMPARE(archiveStore().HandedJudgments, handed);
-        QVERIFY(visible(kFlex));
-        QCOMPARE(judgments().first().value("giudizio").toString(), QStringLiteral("D1 "));
+        QVERIFY(isShown(kFlex));
+        QCOMPARE(archiveRows().first().value("giudizio").toString(), QStringLiteral("D1 "));
     }
 
     // The menu and back through its term entry: text and undo survive.
@@ -1012,11 +955,11 @@ private slots:
         QVERIFY(enabled(QStringLiteral("Cmdcancfrase")));
 
         click(kFlex, QStringLiteral("Cmdmenù"));
-        QVERIFY(!visible(kFlex));
-        QVERIFY(visible(kFlexMenu));
+        QVERIFY(!isShown(kFlex));
+        QVERIFY(isShown(kFlexMenu));
         click(kFlexMenu, QStringLiteral("Labprimo"));
-        QVERIFY(visible(kFlex));
-        QVERIFY(!visible(kFlexMenu));
+        QVERIFY(isShown(kFlex));
+        QVERIFY(!isShown(kFlexMenu));
         QCOMPARE(composed(), QStringLiteral("D1 r2 "));
         QCOMPARE(find<QLabel>(kFlex, QStringLiteral("Label2"))->text(), QStringLiteral("ROSSI"));
         QVERIFY(enabled(QStringLiteral("Cmdcancfrase")));
@@ -1032,8 +975,8 @@ private slots:
         // Saving still writes the pupil's row.
         act(QStringLiteral("LabelE"));
         save();
-        QCOMPARE(judgments().first().value("giudizio").toString(), QStringLiteral("D1 e "));
-        QVERIFY(m_end->statuses.isEmpty());
+        QCOMPARE(archiveRows().first().value("giudizio").toString(), QStringLiteral("D1 e "));
+        QVERIFY(m_run->endStatuses().isEmpty());
     }
 
     void switchToRigidModel()
@@ -1041,9 +984,9 @@ private slots:
         openFlexible(kMedia);
         click(kFlex, QStringLiteral("CmaAltroModello"));
         QCOMPARE(appState().model, QStringLiteral("Rigido"));
-        QVERIFY(visible(QStringLiteral("FavviogiudixRIG")));
-        QVERIFY(!visible(kFlex));
-        QVERIFY(!visible(kFlexMenu));
+        QVERIFY(isShown(QStringLiteral("FavviogiudixRIG")));
+        QVERIFY(!isShown(kFlex));
+        QVERIFY(!isShown(kFlexMenu));
     }
 
     // The next pupil never silently replaces text the archive has not got.
@@ -1057,7 +1000,7 @@ private slots:
             click(kFlex, QStringLiteral("cmdsuccessivo"));
             QVERIFY(no.text().contains(QStringLiteral("non ancora salvate")));
         }
-        QVERIFY(!visible(entryOf(kMedia)));
+        QVERIFY(!isShown(entryOf(kMedia)));
         QCOMPARE(composed(), QStringLiteral("appunti"));
         QVERIFY(enabled(QStringLiteral("cmdsuccessivo")));
         textBox()->clear();
@@ -1066,7 +1009,7 @@ private slots:
         save();
         // Saved: no question.
         click(kFlex, QStringLiteral("cmdsuccessivo"));
-        QVERIFY(visible(entryOf(kMedia)));
+        QVERIFY(isShown(entryOf(kMedia)));
         typePupil(entryOf(kMedia), QStringLiteral("BIANCHI"), QStringLiteral("F"));
         click(entryOf(kMedia), QStringLiteral("cmdfatto"));
         act(QStringLiteral("list:1"));
@@ -1076,7 +1019,7 @@ private slots:
         ModalAnswer yes(QMessageBox::Yes);
         click(kFlex, QStringLiteral("cmdsuccessivo"));
         QVERIFY(yes.answered());
-        QVERIFY(visible(entryOf(kMedia)));
+        QVERIFY(isShown(entryOf(kMedia)));
     }
 
     void escoEndsWithoutSaving()
@@ -1087,8 +1030,8 @@ private slots:
         save();
         act(QStringLiteral("list:1"));
         click(kFlex, QStringLiteral("cmdesco"));
-        QCOMPARE(m_end->statuses, QList<int>{0});
-        QCOMPARE(judgments().first().value("giudizio").toString(), QStringLiteral("D1 "));
+        QCOMPARE(m_run->endStatuses(), QList<int>{0});
+        QCOMPARE(archiveRows().first().value("giudizio").toString(), QStringLiteral("D1 "));
     }
 
     // Word and punctuation labels turn white while pressed, black on release;

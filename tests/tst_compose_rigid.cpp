@@ -55,15 +55,6 @@ QString entryOf(const QString& level)
     return level == kElem ? QStringLiteral("FimmissioELEM") : QStringLiteral("Fimmissio2");
 }
 
-void execDescriptors(const QString& sql, const QVariantList& binds = {})
-{
-    QSqlQuery q(archiveStore().DescriptorDb->handle());
-    QVERIFY2(q.prepare(sql), qPrintable(sql));
-    for (const QVariant& v : binds)
-        q.addBindValue(v);
-    QVERIFY2(q.exec(), qPrintable(sql));
-}
-
 // Texts of the test catalogues, named after their table so a list shows
 // which table was read.
 QString opening(const QString& tag, int tipo)
@@ -97,22 +88,6 @@ void fillCatalogue(const QString& table)
     }
 }
 
-QList<QVariantMap> judgments()
-{
-    QList<QVariantMap> rows;
-    QSqlQuery q(archiveStore().ArchiveDb->handle());
-    if (!q.exec(QStringLiteral("SELECT * FROM giudizi ORDER BY data")))
-        return rows;
-    while (q.next()) {
-        QVariantMap row;
-        const QSqlRecord r = q.record();
-        for (int i = 0; i < r.count(); ++i)
-            row.insert(r.fieldName(i), q.value(i));
-        rows << row;
-    }
-    return rows;
-}
-
 QTextEdit* textBox()
 {
     return find<QTextEdit>(kRigid, QStringLiteral("RTextB1"));
@@ -139,21 +114,6 @@ bool enabled(const QString& control)
     return w && w->isEnabled();
 }
 
-bool visible(const QString& name)
-{
-    QWidget* w = window(name);
-    return w && w->isVisible();
-}
-
-QStringList listItems(const QString& list)
-{
-    QStringList result;
-    auto* w = find<QListWidget>(kRigid, list);
-    for (int i = 0; w && i < w->count(); ++i)
-        result << w->item(i)->text();
-    return result;
-}
-
 QStringList aspectItems(const QString& table, int tipo)
 {
     return {first(table, tipo), second(table, tipo)};
@@ -177,11 +137,11 @@ int highlightedAspect()
 void openRigid(const QString& level, const QString& menuEntry)
 {
     chooseStart(QStringLiteral("Rigido"), level, 3);
-    QVERIFY(visible(kRigidMenu));
+    QVERIFY(isShown(kRigidMenu));
     for (const QString& table : kTables)
         fillCatalogue(table);
     click(kRigidMenu, menuEntry);
-    QVERIFY(visible(kRigid));
+    QVERIFY(isShown(kRigid));
 }
 
 struct Pupil {
@@ -196,7 +156,7 @@ void newPupil(const QString& level, const Pupil& pupil)
 {
     const QString entry = entryOf(level);
     click(kRigid, QStringLiteral("cmdsuccessivo"));
-    QVERIFY(visible(entry));
+    QVERIFY(isShown(entry));
     QTest::keyClicks(find<QLineEdit>(entry, QStringLiteral("Text1")), pupil.name);
     click(entry, pupil.sex == QLatin1String("F") ? QStringLiteral("LabF") : QStringLiteral("LabM"));
     auto* classe = find<QComboBox>(entry, QStringLiteral("Combo1"));
@@ -209,8 +169,8 @@ void newPupil(const QString& level, const Pupil& pupil)
     if (!pupil.term.isEmpty())
         find<QComboBox>(entry, QStringLiteral("Combo4"))->setEditText(pupil.term);
     click(entry, QStringLiteral("cmdfatto"));
-    QVERIFY(!visible(entry));
-    QVERIFY(visible(kRigid));
+    QVERIFY(!isShown(entry));
+    QVERIFY(isShown(kRigid));
 }
 
 void pick(int row)
@@ -244,23 +204,15 @@ QString firstPick(const QString& table, int tipo, QChar ending = QLatin1Char('#'
 class TestComposeRigid : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<WorkFolder> m_work;
-    std::unique_ptr<EndRecorder> m_end;
+    std::unique_ptr<ProgramRun> m_run;
     std::unique_ptr<QStyle> m_style; // outlives the screens that use it
 
 private slots:
-    void init()
-    {
-        m_work = std::make_unique<WorkFolder>();
-        m_end = std::make_unique<EndRecorder>();
-        startAndEnter();
-    }
+    void init() { m_run = std::make_unique<ProgramRun>(); }
     void cleanup()
     {
-        m_end.reset();
-        shutDown();
+        m_run.reset();
         m_style.reset();
-        m_work.reset();
     }
 
     void buttonStates()
@@ -298,7 +250,7 @@ private slots:
         for (const QString& name : kLocked)
             QVERIFY2(!enabled(name), qPrintable(name));
         QVERIFY(enabled(QStringLiteral("List1")));
-        QVERIFY(judgments().first().value("giudizio").isNull());
+        QVERIFY(archiveRows().first().value("giudizio").isNull());
 
         pick(0);
         QVERIFY(enabled(QStringLiteral("Cmdcancfrase")));
@@ -393,8 +345,8 @@ private slots:
         QCOMPARE(find<QLabel>(kRigid, QStringLiteral("LabTQ"))->text(), caption);
         QCOMPARE(find<QLabel>(kRigid, QStringLiteral("Label2"))->text(), QStringLiteral("ROSSI"));
         QCOMPARE(highlightedAspect(), 0);
-        QCOMPARE(listItems(QStringLiteral("List1")), aspectItems(table, 1));
-        QCOMPARE(listItems(QStringLiteral("List2")), (QStringList{"0", "1"}));
+        QCOMPARE(listItems(kRigid, QStringLiteral("List1")), aspectItems(table, 1));
+        QCOMPARE(listItems(kRigid, QStringLiteral("List2")), (QStringList{"0", "1"}));
         QCOMPARE(opening(), opening(table, 1));
         QCOMPARE(int(appState().descriptorCount), 2);
 
@@ -402,10 +354,11 @@ private slots:
         click(kRigid, QStringLiteral("Lab8(6)"));
         QCOMPARE(highlightedAspect(), 6);
         QCOMPARE(int(appState().currentStep), 6);
-        QCOMPARE(listItems(QStringLiteral("List1")), aspectItems(table, aspectsFollow ? 7 : 1));
+        QCOMPARE(listItems(kRigid, QStringLiteral("List1")),
+                 aspectItems(table, aspectsFollow ? 7 : 1));
         QCOMPARE(opening(), opening(table, aspectsFollow ? 7 : 1));
         QVERIFY(!noMessage.answered());
-        QCOMPARE(judgments().size(), 1);
+        QCOMPARE(archiveRows().size(), 1);
     }
 
     // With the automatic advance each pick moves to the next aspect; after the
@@ -444,7 +397,7 @@ private slots:
         for (int tipo = 1; tipo <= 10; ++tipo) {
             QCOMPARE(highlightedAspect(), tipo - 1);
             QCOMPARE(int(appState().currentStep), tipo - 1);
-            QCOMPARE(listItems(QStringLiteral("List1")), aspectItems(table, tipo));
+            QCOMPARE(listItems(kRigid, QStringLiteral("List1")), aspectItems(table, tipo));
             QCOMPARE(opening(), tipo == kNoOpening ? QString() : opening(table, tipo));
             pick(0);
             expected += firstPick(table, tipo);
@@ -453,7 +406,7 @@ private slots:
         QCOMPARE(highlightedAspect(), 0);
         QCOMPARE(int(appState().currentStep), 0);
         // The lists keep Profitto until an aspect is clicked.
-        QCOMPARE(listItems(QStringLiteral("List1")), aspectItems(table, 10));
+        QCOMPARE(listItems(kRigid, QStringLiteral("List1")), aspectItems(table, 10));
         QVERIFY(opening().isEmpty());
 
         undo();
@@ -462,7 +415,7 @@ private slots:
         QCOMPARE(int(appState().currentStep), 9);
         QCOMPARE(highlightedAspect(), 9);
         QCOMPARE(opening(), opening(table, 10));
-        QCOMPARE(listItems(QStringLiteral("List1")), aspectItems(table, 10));
+        QCOMPARE(listItems(kRigid, QStringLiteral("List1")), aspectItems(table, 10));
         QVERIFY(!enabled(QStringLiteral("Cmdcancfrase")));
         pick(1);
         expected += opening(table, 10) + QLatin1Char(' ') + second(table, 10) + QLatin1Char(' ');
@@ -476,7 +429,7 @@ private slots:
         QVERIFY(composed().isEmpty());
         pick(0);
         QCOMPARE(highlightedAspect(), 1);
-        QCOMPARE(listItems(QStringLiteral("List1")), aspectItems(table, 2));
+        QCOMPARE(listItems(kRigid, QStringLiteral("List1")), aspectItems(table, 2));
         toggleAdvance();
         QCOMPARE(advanceCaption(), kAdotta);
         pick(0);
@@ -519,7 +472,7 @@ private slots:
         QCOMPARE(composed(), twoPicks);
         QCOMPARE(highlightedAspect(), 2);
         QCOMPARE(int(appState().currentStep), 2);
-        QCOMPARE(listItems(QStringLiteral("List1")), aspectItems(table, 3));
+        QCOMPARE(listItems(kRigid, QStringLiteral("List1")), aspectItems(table, 3));
 
         // Loading the aspect again brings the opening words back.
         click(kRigid, QStringLiteral("Lab8(2)"));
@@ -564,18 +517,18 @@ private slots:
         click(kRigid, QStringLiteral("Lab8(2)"));
         pick(0);
         QCOMPARE(highlightedAspect(), 3);
-        QVERIFY(listItems(QStringLiteral("List1")).isEmpty());
-        QVERIFY(listItems(QStringLiteral("List2")).isEmpty());
+        QVERIFY(listItems(kRigid, QStringLiteral("List1")).isEmpty());
+        QVERIFY(listItems(kRigid, QStringLiteral("List2")).isEmpty());
         QVERIFY(opening().isEmpty());
         QCOMPARE(int(appState().descriptorCount), 0);
 
         click(kRigid, QStringLiteral("Lab8(4)"));
-        QCOMPARE(listItems(QStringLiteral("List1")), aspectItems(table, 5));
+        QCOMPARE(listItems(kRigid, QStringLiteral("List1")), aspectItems(table, 5));
         pick(0);
         QCOMPARE(composed(), firstPick(table, 3) + firstPick(table, 5));
         // Back to the empty aspect by its label.
         click(kRigid, QStringLiteral("Lab8(3)"));
-        QVERIFY(listItems(QStringLiteral("List1")).isEmpty());
+        QVERIFY(listItems(kRigid, QStringLiteral("List1")).isEmpty());
         QVERIFY(!noMessage.answered());
     }
 
@@ -591,7 +544,7 @@ private slots:
         click(kRigid, QStringLiteral("LabINIZIO"));
         QCOMPARE(composed(), before);
         QCOMPARE(opening(), opening(table, 4));
-        QCOMPARE(listItems(QStringLiteral("List1")), aspectItems(table, 4));
+        QCOMPARE(listItems(kRigid, QStringLiteral("List1")), aspectItems(table, 4));
         QCOMPARE(highlightedAspect(), 3);
         QCOMPARE(int(appState().currentStep), 3);
         QVERIFY(enabled(QStringLiteral("Cmdcancfrase")));
@@ -608,7 +561,7 @@ private slots:
         QVERIFY(composed().isEmpty());
         QCOMPARE(int(appState().currentStep), 0);
         QCOMPARE(highlightedAspect(), 0);
-        QCOMPARE(listItems(QStringLiteral("List1")), aspectItems(table, 1));
+        QCOMPARE(listItems(kRigid, QStringLiteral("List1")), aspectItems(table, 1));
         QCOMPARE(opening(), opening(table, 1));
     }
 
@@ -617,9 +570,9 @@ private slots:
         openRigid(kMedia, QStringLiteral("LabAq1"));
         click(kRigid, QStringLiteral("CmaAltroModello"));
         QCOMPARE(appState().model, QStringLiteral("Flessibile"));
-        QVERIFY(visible(QStringLiteral("Favviogiudix2")));
-        QVERIFY(!visible(kRigid));
-        QVERIFY(!visible(kRigidMenu));
+        QVERIFY(isShown(QStringLiteral("Favviogiudix2")));
+        QVERIFY(!isShown(kRigid));
+        QVERIFY(!isShown(kRigidMenu));
     }
 
     // A whole judgment, one pick per aspect, saved with endings only: no
@@ -685,7 +638,7 @@ private slots:
             expected += firstPick(table, tipo, ending);
         QCOMPARE(composed(), expected);
         QCOMPARE(archiveStore().HandedJudgments, handed);
-        const auto rows = judgments();
+        const auto rows = archiveRows();
         QCOMPARE(rows.size(), 1);
         const QVariantMap row = rows.first();
         QCOMPARE(row.value("giudizio").toString(), expected);

@@ -19,24 +19,6 @@ namespace {
 const QString kFlexMenu = QStringLiteral("Favviogiudix2");
 const QString kRigidMenu = QStringLiteral("FavviogiudixRIG");
 
-void exec(const QString& sql, const QVariantList& binds = {})
-{
-    QSqlQuery q(archiveStore().DescriptorDb->handle());
-    QVERIFY2(q.prepare(sql), qPrintable(sql));
-    for (const QVariant& v : binds)
-        q.addBindValue(v);
-    QVERIFY2(q.exec(), qPrintable(sql));
-}
-
-QStringList items(const QString& window, const QString& list)
-{
-    QStringList result;
-    auto* w = find<QListWidget>(window, list);
-    for (int i = 0; i < w->count(); ++i)
-        result << w->item(i)->text();
-    return result;
-}
-
 // Lab8 labels of a composition screen: which is highlighted, and are the others normal?
 int highlightedArea(const QString& window, int count)
 {
@@ -58,22 +40,11 @@ int highlightedArea(const QString& window, int count)
 class TestMenus : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<WorkFolder> m_work;
-    std::unique_ptr<EndRecorder> m_end;
+    std::unique_ptr<ProgramRun> m_run;
 
 private slots:
-    void init()
-    {
-        m_work = std::make_unique<WorkFolder>();
-        m_end = std::make_unique<EndRecorder>();
-        startAndEnter();
-    }
-    void cleanup()
-    {
-        m_end.reset();
-        shutDown();
-        m_work.reset();
-    }
+    void init() { m_run = std::make_unique<ProgramRun>(); }
+    void cleanup() { m_run.reset(); }
 
     void flexibleTermsLoadTheirCatalogueInOrder_data()
     {
@@ -91,11 +62,11 @@ private slots:
         QFETCH(QString, caption);
         chooseStart(QStringLiteral("Flessibile"), QStringLiteral("Medie"), 0);
         const QString table = QStringLiteral("socioaffettiv%1").arg(term);
-        exec(QStringLiteral("DELETE FROM %1").arg(table));
+        execDescriptors(QStringLiteral("DELETE FROM %1").arg(table));
         // Stored out of order: the list must follow ordine.
-        exec(QStringLiteral("INSERT INTO %1 (ordine, descrittori) VALUES (2, 'terza'), "
-                            "(0, 'prima'), (1, 'seconda d''esempio')")
-                 .arg(table));
+        execDescriptors(QStringLiteral("INSERT INTO %1 (ordine, descrittori) VALUES (2, 'terza'), "
+                                       "(0, 'prima'), (1, 'seconda d''esempio')")
+                            .arg(table));
         const int termBefore = appState().currentClass;
         click(kFlexMenu, entry);
         QCOMPARE(int(appState().currentTerm), term);
@@ -104,9 +75,9 @@ private slots:
         QVERIFY(window(QStringLiteral("Fgiudix2"))->isVisible());
         QCOMPARE(find<QLabel>(QStringLiteral("Fgiudix2"), QStringLiteral("LabTQ"))->text(),
                  caption);
-        QCOMPARE(items(QStringLiteral("Fgiudix2"), QStringLiteral("List1")),
+        QCOMPARE(listItems(QStringLiteral("Fgiudix2"), QStringLiteral("List1")),
                  (QStringList{"prima", "seconda d'esempio", "terza"}));
-        QCOMPARE(items(QStringLiteral("Fgiudix2"), QStringLiteral("List2")),
+        QCOMPARE(listItems(QStringLiteral("Fgiudix2"), QStringLiteral("List2")),
                  (QStringList{"0", "1", "2"}));
         QCOMPARE(int(appState().descriptorCount), 3);
         QCOMPARE(highlightedArea(QStringLiteral("Fgiudix2"), 4), 0);
@@ -120,34 +91,35 @@ private slots:
         QCOMPARE(highlightedArea(QStringLiteral("Fgiudix2"), 4), 2);
         click(QStringLiteral("Fgiudix2"), QStringLiteral("Cmdmenù"));
         QVERIFY(window(kFlexMenu)->isVisible());
-        exec(QStringLiteral("DELETE FROM socioaffettiv2"));
-        exec(
+        execDescriptors(QStringLiteral("DELETE FROM socioaffettiv2"));
+        execDescriptors(
             QStringLiteral("INSERT INTO socioaffettiv2 (ordine, descrittori) VALUES (0, 'nuova')"));
         click(kFlexMenu, QStringLiteral("Labsecondo"));
         QCOMPARE(highlightedArea(QStringLiteral("Fgiudix2"), 4), 0);
-        QCOMPARE(items(QStringLiteral("Fgiudix2"), QStringLiteral("List1")), QStringList{"nuova"});
+        QCOMPARE(listItems(QStringLiteral("Fgiudix2"), QStringLiteral("List1")),
+                 QStringList{"nuova"});
     }
 
     void emptyCatalogueOpensEmptyLists()
     {
         chooseStart(QStringLiteral("Flessibile"), QStringLiteral("Medie"), 0);
-        exec(QStringLiteral("DELETE FROM socioaffettiv1"));
+        execDescriptors(QStringLiteral("DELETE FROM socioaffettiv1"));
         click(kFlexMenu, QStringLiteral("Labprimo"));
         QVERIFY(window(QStringLiteral("Fgiudix2"))->isVisible());
-        QVERIFY(items(QStringLiteral("Fgiudix2"), QStringLiteral("List1")).isEmpty());
+        QVERIFY(listItems(QStringLiteral("Fgiudix2"), QStringLiteral("List1")).isEmpty());
         QCOMPARE(int(appState().descriptorCount), 0);
 
         click(QStringLiteral("Fgiudix2"), QStringLiteral("Cmdmenù"));
         click(kFlexMenu, QStringLiteral("Label1"));
         chooseStart(QStringLiteral("Rigido"), QStringLiteral("Medie"), 0);
-        exec(QStringLiteral("DELETE FROM classeAq1 WHERE tipo = 1"));
+        execDescriptors(QStringLiteral("DELETE FROM classeAq1 WHERE tipo = 1"));
         click(kRigidMenu, QStringLiteral("LabAq1"));
         QVERIFY(window(QStringLiteral("FgiudixRIGID"))->isVisible());
-        QVERIFY(items(QStringLiteral("FgiudixRIGID"), QStringLiteral("List1")).isEmpty());
+        QVERIFY(listItems(QStringLiteral("FgiudixRIGID"), QStringLiteral("List1")).isEmpty());
         QVERIFY(find<QLabel>(QStringLiteral("FgiudixRIGID"), QStringLiteral("LabINIZIO"))
                     ->text()
                     .isEmpty());
-        QVERIFY(m_end->statuses.isEmpty());
+        QVERIFY(m_run->endStatuses().isEmpty());
     }
 
     void rigidGroupsSetClassTermAndFirstAspect_data()
@@ -180,11 +152,12 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, entryTerm);
         chooseStart(QStringLiteral("Rigido"), QStringLiteral("Elementari"), 0);
-        exec(QStringLiteral("DELETE FROM %1 WHERE tipo = 1").arg(table));
-        exec(QStringLiteral("INSERT INTO %1 (tipo, ordine, indicatore, inizio, area) VALUES "
-                            "(1, 1, 'seconda.', NULL, NULL), (1, 0, 'prima.', 'L''alunn# è', "
-                            "'Comportamento'), (2, 0, 'altro aspetto.', 'Altro', 'Partecipazione')")
-                 .arg(table));
+        execDescriptors(QStringLiteral("DELETE FROM %1 WHERE tipo = 1").arg(table));
+        execDescriptors(
+            QStringLiteral("INSERT INTO %1 (tipo, ordine, indicatore, inizio, area) VALUES "
+                           "(1, 1, 'seconda.', NULL, NULL), (1, 0, 'prima.', 'L''alunn# è', "
+                           "'Comportamento'), (2, 0, 'altro aspetto.', 'Altro', 'Partecipazione')")
+                .arg(table));
         // A preset "3" shows which entries leave the Elementare term list alone.
         click(kRigidMenu, QStringLiteral("LabBq1")); // creates the screens
         click(QStringLiteral("FgiudixRIGID"), QStringLiteral("Cmdmenù"));
@@ -202,8 +175,8 @@ private slots:
         QCOMPARE(find<QLabel>(screen, QStringLiteral("LabTQ"))->text(), caption);
         QCOMPARE(find<QLabel>(screen, QStringLiteral("LabINIZIO"))->text(),
                  QStringLiteral("L'alunn# è"));
-        QCOMPARE(items(screen, QStringLiteral("List1")), (QStringList{"prima.", "seconda."}));
-        QCOMPARE(items(screen, QStringLiteral("List2")), (QStringList{"0", "1"}));
+        QCOMPARE(listItems(screen, QStringLiteral("List1")), (QStringList{"prima.", "seconda."}));
+        QCOMPARE(listItems(screen, QStringLiteral("List2")), (QStringList{"0", "1"}));
         QCOMPARE(int(appState().descriptorCount), 2);
         QCOMPARE(highlightedArea(screen, 10), 0);
     }
@@ -211,7 +184,7 @@ private slots:
     void nullOpeningWordsLeaveLabINIZIOEmpty()
     {
         chooseStart(QStringLiteral("Rigido"), QStringLiteral("Medie"), 0);
-        exec(QStringLiteral("UPDATE classeBq1 SET inizio = NULL WHERE tipo = 1"));
+        execDescriptors(QStringLiteral("UPDATE classeBq1 SET inizio = NULL WHERE tipo = 1"));
         click(kRigidMenu, QStringLiteral("LabBq1"));
         QVERIFY(find<QLabel>(QStringLiteral("FgiudixRIGID"), QStringLiteral("LabINIZIO"))
                     ->text()

@@ -111,17 +111,14 @@ QColor buttonFace()
 class TestPrintPositions : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<WorkFolder> m_work;
-    std::unique_ptr<EndRecorder> m_end;
+    std::unique_ptr<ProgramRun> m_run;
     QString m_compose;
 
     // The menu of `model`, where the databases are open; the composition
     // screen is not yet shown.
     void startAtMenu(const QString& model = QStringLiteral("Flessibile"))
     {
-        m_work = std::make_unique<WorkFolder>();
-        m_end = std::make_unique<EndRecorder>();
-        startAndEnter();
+        m_run = std::make_unique<ProgramRun>();
         chooseStart(model, QStringLiteral("Medie"), 0);
         QVERIFY(archiveStore().PrintSettingsDb);
     }
@@ -149,12 +146,7 @@ class TestPrintPositions : public QObject {
     }
 
 private slots:
-    void cleanup()
-    {
-        shutDown();
-        m_end.reset();
-        m_work.reset();
-    }
+    void cleanup() { m_run.reset(); }
 
     // ---- the margin steps, without a window ----
 

@@ -56,21 +56,11 @@ QString storedPassword()
 class TestStart : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<WorkFolder> m_work;
-    std::unique_ptr<EndRecorder> m_end;
+    std::unique_ptr<ProgramRun> m_run;
 
 private slots:
-    void init()
-    {
-        m_work = std::make_unique<WorkFolder>();
-        m_end = std::make_unique<EndRecorder>();
-    }
-    void cleanup()
-    {
-        m_end.reset();
-        shutDown();
-        m_work.reset();
-    }
+    void init() { m_run = std::make_unique<ProgramRun>(false); }
+    void cleanup() { m_run.reset(); }
 
     void firstRunCreatesDataAndAsksPassword()
     {
@@ -86,7 +76,7 @@ private slots:
         storePassword(QStringLiteral("nuova"));
         QVERIFY(startApplication());
         QCOMPARE(storedPassword(), QStringLiteral("nuova"));
-        QVERIFY(m_end->statuses.isEmpty());
+        QVERIFY(m_run->endStatuses().isEmpty());
     }
 
     void unusableArchiveEndsWithStatusOne()
@@ -99,7 +89,7 @@ private slots:
         QVERIFY(answer.answered());
         QVERIFY2(answer.text().contains(QStringLiteral("DBgiudix2.mdb")),
                  qPrintable(answer.text()));
-        QCOMPARE(m_end->statuses, QList<int>{1});
+        QCOMPARE(m_run->endStatuses(), QList<int>{1});
         QVERIFY(!QFile::exists(datafiles::descriptorPath()));
     }
 
@@ -300,7 +290,7 @@ private slots:
                 click(QStringLiteral("Favviogiudix2"), QStringLiteral("Labprimo"));
         }
         click(window, control);
-        QCOMPARE(m_end->statuses, QList<int>{0});
+        QCOMPARE(m_run->endStatuses(), QList<int>{0});
     }
 };
 

@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTimer>
 
 namespace giudizi::test {
@@ -38,6 +40,17 @@ EndRecorder::EndRecorder()
 EndRecorder::~EndRecorder()
 {
     setEndProgramHandler({});
+}
+
+ProgramRun::ProgramRun(bool enter)
+{
+    if (enter)
+        startAndEnter(QStringLiteral("scuola"));
+}
+
+ProgramRun::~ProgramRun()
+{
+    shutDown();
 }
 
 QWidget* window(const QString& name)
@@ -138,6 +151,57 @@ QString ModalAnswer::text() const
 bool ModalAnswer::answered() const
 {
     return m_state->answered;
+}
+
+void execDescriptors(const QString& sql, const QVariantList& binds)
+{
+    QSqlQuery q(archiveStore().DescriptorDb->handle());
+    QVERIFY2(q.prepare(sql), qPrintable(sql));
+    for (const QVariant& v : binds)
+        q.addBindValue(v);
+    QVERIFY2(q.exec(), qPrintable(sql));
+}
+
+QList<QVariantMap> archiveRows()
+{
+    QList<QVariantMap> rows;
+    QSqlQuery q(archiveStore().ArchiveDb->handle());
+    if (!q.exec(QStringLiteral("SELECT * FROM giudizi ORDER BY data")))
+        return rows;
+    while (q.next()) {
+        QVariantMap row;
+        const QSqlRecord r = q.record();
+        for (int i = 0; i < r.count(); ++i)
+            row.insert(r.fieldName(i), q.value(i));
+        rows << row;
+    }
+    return rows;
+}
+
+QStringList listItems(const QString& windowName, const QString& listName)
+{
+    QStringList result;
+    auto* w = find<QListWidget>(windowName, listName);
+    for (int i = 0; w && i < w->count(); ++i)
+        result << w->item(i)->text();
+    return result;
+}
+
+bool isShown(const QString& windowName)
+{
+    QWidget* w = window(windowName);
+    return w && w->isVisible();
+}
+
+void typeInto(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(widget, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c),
+                                Qt::NoModifier);
+    }
 }
 
 void shutDown()

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVariant>
 #include <functional>
 #include <memory>
 
@@ -28,6 +29,21 @@ struct EndRecorder {
     EndRecorder();
     ~EndRecorder();
     QList<int> statuses;
+};
+
+// One run of the program for one test: a fresh working folder, endProgram()
+// recorded, and when it dies the screens destroyed, the databases closed and
+// the folder removed.
+class ProgramRun {
+public:
+    // `enter`: start the program and pass the password step.
+    explicit ProgramRun(bool enter = true);
+    ~ProgramRun();
+    const QList<int>& endStatuses() const { return m_end.statuses; }
+
+private:
+    WorkFolder m_work;
+    EndRecorder m_end;
 };
 
 // The top-level window with that object name, or null.
@@ -58,6 +74,17 @@ private:
 // Destroys the screens of the run and closes its databases, so that the
 // working folder can go.
 void shutDown();
+
+// Runs one statement on the descriptor database (catalogues a test replaces).
+void execDescriptors(const QString& sql, const QVariantList& binds = {});
+// Every row of giudizi, in the order the rows were added.
+QList<QVariantMap> archiveRows();
+// The texts of a list box.
+QStringList listItems(const QString& windowName, const QString& listName);
+// Whether a window exists and is on screen.
+bool isShown(const QString& windowName);
+// Types as the keyboard would, accented letters included.
+void typeInto(QWidget* widget, const QString& text);
 
 // Starts a fresh run in the current folder and enters with the password.
 void startAndEnter(const QString& password = QStringLiteral("scuola"));
