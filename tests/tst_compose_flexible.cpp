@@ -1022,6 +1022,53 @@ private slots:
         QVERIFY(isShown(entryOf(kMedia)));
     }
 
+    // Each screen keeps its own pupil: after the other model's screen has
+    // entered another pupil, a save and a hand-over here still concern this one.
+    void eachScreenKeepsItsPupil()
+    {
+        openFlexible(kMedia, 3);
+        newPupil(kMedia, QStringLiteral("BIANCHI ANNA"), QStringLiteral("F"));
+        act(QStringLiteral("type:attent#. "));
+        save();
+        click(kFlex, QStringLiteral("CmaAltroModello"));
+        click(QStringLiteral("FavviogiudixRIG"), QStringLiteral("LabAq1"));
+        const QString rigid = QStringLiteral("FgiudixRIGID");
+        click(rigid, QStringLiteral("cmdsuccessivo"));
+        typePupil(entryOf(kMedia), QStringLiteral("ROSSI MARIO"), QStringLiteral("M"));
+        click(entryOf(kMedia), QStringLiteral("cmdfatto"));
+        clickListItem(rigid, QStringLiteral("List1"), 0);
+        click(rigid, QStringLiteral("cmdmaiuscole"));
+        click(rigid, QStringLiteral("CmaAltroModello"));
+        click(kFlexMenu, QStringLiteral("Labprimo"));
+        QCOMPARE(composed(), QStringLiteral("Attenta. "));
+        act(QStringLiteral("type:sicur#."));
+        save();
+        const QList<QVariantMap> rows = archiveRows();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(0).value(QStringLiteral("nome")).toString(),
+                 QStringLiteral("BIANCHI ANNA"));
+        QCOMPARE(rows.at(0).value(QStringLiteral("giudizio")).toString(),
+                 QStringLiteral("Attenta. Sicura."));
+        QVERIFY(!rows.at(1)
+                     .value(QStringLiteral("giudizio"))
+                     .toString()
+                     .contains(QStringLiteral("Sicur")));
+        ModalAnswer notYet(QMessageBox::Ok);
+        click(kFlex, QStringLiteral("cmdStampaFoglio"));
+        QVERIFY(notYet.answered());
+        QCOMPARE(archiveStore().HandedJudgments->text(QStringLiteral("nome")),
+                 QStringLiteral("BIANCHI ANNA"));
+    }
+
+    // A double click acts once, and never on what appears under the mouse.
+    void doubleClickActsOnce()
+    {
+        openFlexible(kMedia);
+        newPupil(kMedia, QStringLiteral("ROSSI"), QStringLiteral("M"));
+        doubleClick(kFlex, QStringLiteral("LabelE"));
+        QCOMPARE(composed(), QStringLiteral("e "));
+    }
+
     void escoEndsWithoutSaving()
     {
         openFlexible(kMedia);

@@ -136,6 +136,9 @@ private slots:
         query.quadrimestre = 1;
         auto found = findSamePupil(m_archive, query);
         QCOMPARE(found->recordCount(), 1);
+        // Section and year compare without regard to case, as they always have.
+        query.sezione = QStringLiteral("b");
+        QCOMPARE(findSamePupil(m_archive, query)->recordCount(), 1);
         QCOMPARE(found->text(QStringLiteral("nome")), QStringLiteral("D'ANGELO MARIA"));
     }
 

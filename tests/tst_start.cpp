@@ -221,6 +221,15 @@ private slots:
         QVERIFY(!window(kFavvio)->isVisible());
     }
 
+    void doubleClickOnAChoiceMakesOnlyThatChoice()
+    {
+        startAndEnter();
+        doubleClick(kFavvio, QStringLiteral("LabFlessibile"));
+        QCOMPARE(appState().model, QStringLiteral("Flessibile"));
+        QVERIFY(appState().schoolLevel.isEmpty());
+        QVERIFY(visible(kFavvio, QStringLiteral("Frame2")));
+    }
+
     void guideShowsAndHides()
     {
         const QStringList lines = guideLines();

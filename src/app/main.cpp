@@ -1,5 +1,7 @@
 #include "app/application.h"
+#include "data/ArchiveStore.h"
 #include "platform/GuardedApplication.h"
+#include "platform/ScreenRegistry.h"
 
 int main(int argc, char* argv[])
 {
@@ -7,5 +9,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Giudizi"));
     if (!giudizi::startApplication())
         return 1;
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    giudizi::ScreenRegistry::destroyAll();
+    giudizi::archiveStore().closeAll();
+    return status;
 }

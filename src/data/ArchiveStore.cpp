@@ -21,4 +21,12 @@ void ArchiveStore::reset()
     }
 }
 
+void ArchiveStore::closeAll()
+{
+    for (auto* db : {&ArchiveDb, &DescriptorDb, &PrintSettingsDb})
+        if (*db)
+            (*db)->close();
+    reset();
+}
+
 } // namespace giudizi

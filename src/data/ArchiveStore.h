@@ -19,8 +19,11 @@ struct ArchiveStore {
     std::shared_ptr<Recordset> DescriptorCursor;
     std::shared_ptr<Recordset> PositionCursor;
 
-    // Releases every cursor, then closes the databases.
+    // Releases every cursor, then closes the databases no screen still holds.
     void reset();
+    // Closes the three databases even where a screen still holds them: the
+    // program is ending, and nothing may touch the engine after it has gone.
+    void closeAll();
 };
 
 ArchiveStore& archiveStore();

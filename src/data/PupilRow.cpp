@@ -20,7 +20,9 @@ std::shared_ptr<Recordset> findSamePupil(const std::shared_ptr<Database>& archiv
 {
     return Recordset::open(
         archive, QStringLiteral("giudizi"),
-        QStringLiteral("nome = ? AND sezione = ? AND classe = ? AND anno = ? AND quadrimestre = ?"),
+        // Text compares without regard to case, as the archive always has.
+        QStringLiteral("nome = ? COLLATE NOCASE AND sezione = ? COLLATE NOCASE AND classe = ? AND "
+                       "anno = ? COLLATE NOCASE AND quadrimestre = ?"),
         {pupil.nome, pupil.sezione.trimmed(), pupil.classe, pupil.anno.trimmed(),
          pupil.quadrimestre},
         QString());

@@ -14,19 +14,28 @@ ClickLabel::ClickLabel(const QString& text, QWidget* parent)
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = true;
         emit pressed();
+    }
     QLabel::mousePressEvent(event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton && m_pressed) {
+        m_pressed = false;
         emit released();
         if (isEnabled() && rect().contains(event->position().toPoint()))
             emit clicked();
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Not a second press: the first click of the pair has already acted.
+    event->accept();
 }
 
 void ClickLabel::keyPressEvent(QKeyEvent* event)

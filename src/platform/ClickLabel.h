@@ -20,7 +20,13 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // A click is a press and a release on this label: a double click counts
+    // once, and its second half never lands on a label that appeared under it.
+    bool m_pressed = false;
 };
 
 } // namespace giudizi

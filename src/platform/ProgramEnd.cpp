@@ -1,5 +1,7 @@
 #include "platform/ProgramEnd.h"
 
+#include "data/ArchiveStore.h"
+
 #include <cstdlib>
 
 namespace giudizi {
@@ -18,7 +20,9 @@ void endProgram(int status)
         handler()(status);
         return;
     }
-    // Every write is committed when it happens, so nothing is left to flush.
+    // Every write is committed when it happens; the databases are closed now,
+    // before the engine's own shutdown at exit.
+    archiveStore().closeAll();
     std::exit(status);
 }
 

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -85,6 +86,24 @@ void click(const QString& windowName, const QString& controlName)
         return;
     }
     QTest::mouseClick(control, Qt::LeftButton);
+}
+
+void doubleClick(const QString& windowName, const QString& controlName)
+{
+    QWidget* control = findControl(windowName, controlName);
+    QVERIFY(control);
+    QWidget* top = control->window();
+    const QPoint inWindow = control->mapTo(top, control->rect().center());
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    QWidget* under = top->childAt(inWindow);
+    if (!under)
+        under = top;
+    const QPointF local = under->mapFrom(top, inWindow);
+    const QPointF global = top->mapToGlobal(inWindow);
+    QMouseEvent press(QEvent::MouseButtonDblClick, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(under, &press);
+    QTest::mouseRelease(under, Qt::LeftButton, {}, local.toPoint());
 }
 
 void clickListItem(const QString& windowName, const QString& listName, int row)

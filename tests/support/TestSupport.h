@@ -54,6 +54,9 @@ QWidget* findControl(const QString& windowName, const QString& controlName);
 
 // Clicks a button (click()) or a clickable label (mouse press and release).
 void click(const QString& windowName, const QString& controlName);
+// A real double click on a control: a click, then the second press (a double
+// click event) and release on whatever stands under the mouse by then.
+void doubleClick(const QString& windowName, const QString& controlName);
 // Clicks item `row` of a list box with the mouse.
 void clickListItem(const QString& windowName, const QString& listName, int row);
 

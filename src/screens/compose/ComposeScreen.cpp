@@ -109,6 +109,7 @@ ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptio
     m_text = new QTextEdit(this);
     m_text->setObjectName(QStringLiteral("RTextB1"));
     m_text->setAcceptRichText(false);
+    m_text->setTabChangesFocus(true); // a tab means nothing in a judgment
     m_text->setMinimumHeight(220);
     QFont font = m_text->font();
     font.setPointSize(12);
@@ -204,6 +205,7 @@ void ComposeScreen::primeForPupil(const QString& pupilName, const QString& capti
     m_row = archiveStore().CurrentJudgment;
     m_rowKey = m_row ? m_row->bookmark() : -1;
     m_archivedText = storedText;
+    m_pupilSex = appState().pupilSex;
     setText(storedText);
     m_pupilName->setText(pupilName);
     m_termCaption->setText(caption);
@@ -253,7 +255,7 @@ void ComposeScreen::cmdmaiuscole_Click()
         return;
     }
     setNavigationEnabled(true);
-    const QString prepared = prepareForSaving(original);
+    const QString prepared = prepareForSaving(original, m_pupilSex);
     if (prepared != original)
         setText(prepared);
     try {
@@ -298,9 +300,19 @@ void ComposeScreen::cmdStampaFoglio_Click()
         return;
     }
     appState().callerScreen = objectName();
-    archiveStore().HandedJudgments = archiveStore().CurrentJudgment;
+    archiveStore().HandedJudgments = m_row ? pupilRow() : archiveStore().CurrentJudgment;
     msg::info(this, QStringLiteral("La stampa dell'attestato non è ancora disponibile in questa "
                                    "versione del programma."));
+}
+
+std::shared_ptr<Recordset> ComposeScreen::pupilRow()
+{
+    try {
+        m_row->setBookmark(m_rowKey);
+    } catch (const DbError&) {
+        // The row is gone (deleted elsewhere): hand over the cursor as it stands.
+    }
+    return m_row;
 }
 
 void ComposeScreen::Cmdmenu_Click()

@@ -58,7 +58,7 @@ protected:
     ComposeScreen(const QString& title, const QStringList& areaCaptions, const Captions& captions);
 
     // The flexible save capitalises; the rigid one only applies endings.
-    virtual QString prepareForSaving(const QString& text) const = 0;
+    virtual QString prepareForSaving(const QString& text, const QString& sex) const = 0;
     // What else a save changes on the screen (lists, hand-over).
     virtual void afterSave() = 0;
     // The per-model parts of "next pupil".
@@ -97,8 +97,12 @@ private:
     // The text as it stands in the archive (or as the pupil's row was opened):
     // anything else in the box has not been saved yet.
     QString m_archivedText;
+    // The sex of that pupil: the other screen may have entered another pupil since.
+    QString m_pupilSex;
 
     void setNavigationEnabled(bool enabled);
+    // This screen's pupil row as the row handed to printing and attestato.
+    std::shared_ptr<Recordset> pupilRow();
     QBoxLayout* m_left = nullptr;
     QBoxLayout* m_right = nullptr;
     QGridLayout* m_buttons = nullptr;

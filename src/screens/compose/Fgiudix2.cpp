@@ -163,9 +163,9 @@ void Fgiudix2::CmaAltroModello_Click()
     hide();
 }
 
-QString Fgiudix2::prepareForSaving(const QString& text) const
+QString Fgiudix2::prepareForSaving(const QString& text, const QString& sex) const
 {
-    return applyGenderEndings(capitalizeSentences(text), appState().pupilSex);
+    return applyGenderEndings(capitalizeSentences(text), sex);
 }
 
 void Fgiudix2::afterSave()

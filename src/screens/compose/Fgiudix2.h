@@ -24,7 +24,7 @@ public:
     void CmaAltroModello_Click();
 
 protected:
-    QString prepareForSaving(const QString& text) const override;
+    QString prepareForSaving(const QString& text, const QString& sex) const override;
     void afterSave() override;
     void beforeNextPupil() override {}
     void onAreaClicked(int index) override { Lab8_Click(index); }

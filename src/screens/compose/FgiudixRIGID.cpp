@@ -171,9 +171,9 @@ void FgiudixRIGID::CmaAltroModello_Click()
     hide();
 }
 
-QString FgiudixRIGID::prepareForSaving(const QString& text) const
+QString FgiudixRIGID::prepareForSaving(const QString& text, const QString& sex) const
 {
-    return applyGenderEndings(text, appState().pupilSex);
+    return applyGenderEndings(text, sex);
 }
 
 void FgiudixRIGID::afterSave()

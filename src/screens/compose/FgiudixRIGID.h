@@ -29,7 +29,7 @@ public:
     bool autoAdvance() const { return m_autoAdvance == QLatin1String("si"); }
 
 protected:
-    QString prepareForSaving(const QString& text) const override;
+    QString prepareForSaving(const QString& text, const QString& sex) const override;
     void afterSave() override;
     void beforeNextPupil() override;
     void onAreaClicked(int index) override { Lab8_Click(index); }
