@@ -144,6 +144,11 @@ void Favvio::buildUi()
     }
     column->addWidget(m_frame4);
 
+    // The steps keep their natural height; the room left goes to the guide.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{title, m_frame1, m_frame2, m_frame3, m_frame4})
+        w->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+
     // Guide.
     m_guide = new QPlainTextEdit(this);
     m_guide->setObjectName(QStringLiteral("Text1"));
