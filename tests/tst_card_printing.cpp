@@ -90,28 +90,6 @@ QFont arial12()
     return QFont(QStringLiteral("Arial"), 12);
 }
 
-void setPosition(const QString& kind, const QVariantMap& values)
-{
-    for (auto it = values.begin(); it != values.end(); ++it) {
-        QSqlQuery q(archiveStore().PrintSettingsDb->handle());
-        QVERIFY(q.prepare(
-            QStringLiteral("UPDATE posizione SET %1 = ? WHERE stampacosa = ?").arg(it.key())));
-        q.addBindValue(it.value());
-        q.addBindValue(kind);
-        QVERIFY2(q.exec(), qPrintable(it.key()));
-    }
-}
-
-QVariant positionValue(const QString& kind, const QString& column)
-{
-    QSqlQuery q(archiveStore().PrintSettingsDb->handle());
-    q.prepare(QStringLiteral("SELECT %1 FROM posizione WHERE stampacosa = ?").arg(column));
-    q.addBindValue(kind);
-    if (!q.exec() || !q.next())
-        return QVariant();
-    return q.value(0);
-}
-
 struct Extent {
     double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
 };
@@ -518,9 +496,9 @@ private slots:
         setPosition(scheda, {{"sinistra3", 2300}, {"alto3", 3900}, {"destra3", 1300}});
         setPosition(QStringLiteral("verbale"), {{"sinistra", 1000}, {"alto", 1000}});
         const QString suffix = term == 1 ? QString() : QString::number(term);
-        const double left = positionValue(scheda, "sinistra" + suffix).toDouble();
-        const double top = positionValue(scheda, "alto" + suffix).toDouble();
-        const double right = positionValue(scheda, "destra" + suffix).toDouble();
+        const double left = positionRow(scheda).value("sinistra" + suffix).toDouble();
+        const double top = positionRow(scheda).value("alto" + suffix).toDouble();
+        const double right = positionRow(scheda).value("destra" + suffix).toDouble();
         const QString shown = composeBox()->toPlainText();
 
         PdfText pdf;
@@ -581,7 +559,7 @@ private slots:
         QVERIFY(sizes);
         chooseFromList(sizes, QStringLiteral("10"));
         click(QStringLiteral("FimpostaSTAMPA"), QStringLiteral("Labtorna"));
-        QCOMPARE(positionValue(QStringLiteral("scheda"), QStringLiteral("DimCar")).toInt(), 10);
+        QCOMPARE(positionRow(QStringLiteral("scheda")).value(QStringLiteral("DimCar")).toInt(), 10);
 
         PdfText at10;
         printCard(at10);
@@ -604,17 +582,18 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         setPosition(QStringLiteral("scheda"), {{"DimCar", QVariant()}});
-        QVERIFY(positionValue(QStringLiteral("scheda"), QStringLiteral("DimCar")).isNull());
+        QVERIFY(positionRow(QStringLiteral("scheda")).value(QStringLiteral("DimCar")).isNull());
         appState().printFontSize = 0;
         PdfText pdf;
         printCard(pdf);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(positionValue(QStringLiteral("scheda"), QStringLiteral("DimCar")).toInt(), 12);
+        QCOMPARE(positionRow(QStringLiteral("scheda")).value(QStringLiteral("DimCar")).toInt(), 12);
         QCOMPARE(appState().printFontSize, qint16(12));
         QVERIFY(qAbs(medianWordHeight(pdf.words) / 1.117 - 12) < 0.3);
         // Only the card's row is given the default.
-        QCOMPARE(positionValue(QStringLiteral("verbale"), QStringLiteral("DimCar")).toInt(), 12);
+        QCOMPARE(positionRow(QStringLiteral("verbale")).value(QStringLiteral("DimCar")).toInt(),
+                 12);
     }
 
     void tooSmallAFrameEndsWithAMessage_data()

@@ -120,6 +120,8 @@ private slots:
         QCOMPARE(undo.length, text.size());
         text = appendRigidPick(text, QStringLiteral("vivace."), QString(), 2, undo);
         QCOMPARE(removeLastInsertion(text, undo), QStringLiteral("Ha un comportamento corretto. "));
+        QCOMPARE(pupilCaption(2, true, QStringLiteral("1")), QStringLiteral("2° Media 1° T/Q"));
+        QCOMPARE(pupilCaption(5, false, QStringLiteral("3")), QStringLiteral("5° Elem 3° T/Q"));
         QCOMPARE(nextAspect(9), 0);
         QCOMPARE(previousAspect(0), 9);
     }

@@ -31,30 +31,6 @@ const QString kLess = QStringLiteral("Meno di così non si può...");
 const QString kMore = QStringLiteral("Più di così non si può...");
 const QColor kSelected(192, 192, 255); // &HFFC0C0
 
-QVariantMap positionRow(const QString& kind)
-{
-    QVariantMap values;
-    QSqlQuery q(archiveStore().PrintSettingsDb->handle());
-    q.prepare(QStringLiteral("SELECT * FROM posizione WHERE stampacosa = ?"));
-    q.addBindValue(kind);
-    if (q.exec() && q.next())
-        for (int i = 0; i < q.record().count(); ++i)
-            values.insert(q.record().fieldName(i), q.value(i));
-    return values;
-}
-
-void setPosition(const QString& kind, const QVariantMap& values)
-{
-    for (auto it = values.begin(); it != values.end(); ++it) {
-        QSqlQuery q(archiveStore().PrintSettingsDb->handle());
-        QVERIFY(q.prepare(
-            QStringLiteral("UPDATE posizione SET %1 = ? WHERE stampacosa = ?").arg(it.key())));
-        q.addBindValue(it.value());
-        q.addBindValue(kind);
-        QVERIFY2(q.exec(), qPrintable(it.key()));
-    }
-}
-
 // The row with some columns moved by the given amounts.
 QVariantMap shifted(QVariantMap row, const QVariantMap& deltas)
 {

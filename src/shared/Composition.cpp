@@ -57,6 +57,13 @@ QString appendRigidPick(const QString& text, const QString& item, const QString&
     return text + undo.lastInserted;
 }
 
+QString pupilCaption(int classe, bool media, const QString& termText)
+{
+    return QStringLiteral("%1° %2 %3° T/Q")
+        .arg(classe)
+        .arg(media ? QStringLiteral("Media") : QStringLiteral("Elem"), termText);
+}
+
 QString removeLastInsertion(const QString& text, const UndoRecord& undo)
 {
     const qsizetype start = qBound<qsizetype>(0, undo.start, text.size());

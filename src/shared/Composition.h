@@ -27,6 +27,10 @@ QString appendRigidPick(const QString& text, const QString& item, const QString&
 // text, so an undo never reaches before its start or past its end.
 QString removeLastInsertion(const QString& text, const UndoRecord& undo);
 
+// The class-and-term caption of the composition screens, e.g. "2° Media 1° T/Q";
+// `termText` is the term as the teacher typed or picked it.
+QString pupilCaption(int classe, bool media, const QString& termText);
+
 // Aspect stepping of the rigid automatic advance.
 inline int nextAspect(int step)
 {

@@ -181,6 +181,30 @@ void execDescriptors(const QString& sql, const QVariantList& binds)
     QVERIFY2(q.exec(), qPrintable(sql));
 }
 
+QVariantMap positionRow(const QString& kind)
+{
+    QVariantMap values;
+    QSqlQuery q(archiveStore().PrintSettingsDb->handle());
+    q.prepare(QStringLiteral("SELECT * FROM posizione WHERE stampacosa = ?"));
+    q.addBindValue(kind);
+    if (q.exec() && q.next())
+        for (int i = 0; i < q.record().count(); ++i)
+            values.insert(q.record().fieldName(i), q.value(i));
+    return values;
+}
+
+void setPosition(const QString& kind, const QVariantMap& values)
+{
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        QSqlQuery q(archiveStore().PrintSettingsDb->handle());
+        QVERIFY(q.prepare(
+            QStringLiteral("UPDATE posizione SET %1 = ? WHERE stampacosa = ?").arg(it.key())));
+        q.addBindValue(it.value());
+        q.addBindValue(kind);
+        QVERIFY2(q.exec(), qPrintable(it.key()));
+    }
+}
+
 QList<QVariantMap> archiveRows()
 {
     QList<QVariantMap> rows;

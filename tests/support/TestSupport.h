@@ -80,6 +80,10 @@ void shutDown();
 
 // Runs one statement on the descriptor database (catalogues a test replaces).
 void execDescriptors(const QString& sql, const QVariantList& binds = {});
+// The posizione row of a print kind ("scheda", "verbale"), column by column.
+QVariantMap positionRow(const QString& kind);
+// Writes columns of the posizione row of a print kind.
+void setPosition(const QString& kind, const QVariantMap& values);
 // Every row of giudizi, in the order the rows were added.
 QList<QVariantMap> archiveRows();
 // The texts of a list box.

@@ -11,6 +11,7 @@
 #include "platform/Widgets.h"
 #include "screens/compose/Fgiudix2.h"
 #include "screens/compose/FgiudixRIGID.h"
+#include "shared/Composition.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -258,10 +259,7 @@ bool DataEntryScreen::storeRow(const PupilData& pupil)
 
 void DataEntryScreen::openComposition(const QString& storedText, int classe)
 {
-    const QString caption = QStringLiteral("%1° %2 %3° T/Q")
-                                .arg(classe)
-                                .arg(m_media ? QStringLiteral("Media") : QStringLiteral("Elem"))
-                                .arg(m_term->currentText());
+    const QString caption = pupilCaption(classe, m_media, m_term->currentText());
     ComposeScreen* screen = nullptr;
     if (isFlexibleModel(appState()))
         screen = ScreenRegistry::get<Fgiudix2>();
