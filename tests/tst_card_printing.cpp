@@ -125,19 +125,6 @@ double medianWordHeight(const QList<PdfWord>& words)
     return heights.isEmpty() ? 0 : heights.at(heights.size() / 2);
 }
 
-// Picks an item of a combo box from its drop-down list, with the mouse.
-void chooseFromList(QComboBox* combo, const QString& text)
-{
-    const int index = combo->findText(text);
-    QVERIFY(index >= 0);
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    const QModelIndex item = view->model()->index(index, 0);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-    QTRY_VERIFY(!view->isVisible());
-}
-
 QStringList wordsOf(const QString& text)
 {
     return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);

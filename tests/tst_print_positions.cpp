@@ -63,20 +63,6 @@ Outline shownOutline()
             area->property("outlineTop").toDouble()};
 }
 
-// Picks an item of a combo box from its drop-down list, with the mouse.
-void chooseFromList(QComboBox* combo, const QString& text)
-{
-    const int index = combo->findText(text);
-    QVERIFY(index >= 0);
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    const QModelIndex item = view->model()->index(index, 0);
-    view->scrollTo(item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-    QTRY_VERIFY(!view->isVisible());
-}
-
 QColor buttonFace()
 {
     return QApplication::palette().color(QPalette::Button);

@@ -6,7 +6,9 @@
 #include "platform/ScreenRegistry.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QInputDialog>
@@ -104,6 +106,19 @@ void doubleClick(const QString& windowName, const QString& controlName)
                       Qt::NoModifier);
     QApplication::sendEvent(under, &press);
     QTest::mouseRelease(under, Qt::LeftButton, {}, local.toPoint());
+}
+
+void chooseFromList(QComboBox* combo, const QString& text)
+{
+    const int index = combo->findText(text);
+    QVERIFY(index >= 0);
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex item = view->model()->index(index, 0);
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    QTRY_VERIFY(!view->isVisible());
 }
 
 void clickListItem(const QString& windowName, const QString& listName, int row)

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class QComboBox;
 class QWidget;
 
 namespace giudizi::test {
@@ -57,6 +58,8 @@ void click(const QString& windowName, const QString& controlName);
 // A real double click on a control: a click, then the second press (a double
 // click event) and release on whatever stands under the mouse by then.
 void doubleClick(const QString& windowName, const QString& controlName);
+// Picks an item of a combo box from its drop-down list, with the mouse.
+void chooseFromList(QComboBox* combo, const QString& text);
 // Clicks item `row` of a list box with the mouse.
 void clickListItem(const QString& windowName, const QString& listName, int row);
 
