@@ -116,17 +116,32 @@ bool PrinterDevice::endDocument()
 void PrinterDevice::setFontName(const QString& name)
 {
     m_font.setFamily(name);
+    m_deviceFont.reset();
 }
 
 void PrinterDevice::setFontSize(double points)
 {
     if (points > 0)
         m_font.setPointSizeF(points);
+    m_deviceFont.reset();
+}
+
+const PrinterDevice::DeviceFont& PrinterDevice::deviceFont() const
+{
+    if (!m_deviceFont) {
+        DeviceFont sized;
+        sized.font = QFont(m_font, paintDevice());
+        const QFontMetricsF metrics(sized.font, paintDevice());
+        sized.ascent = metrics.ascent();
+        sized.lineSpacing = metrics.lineSpacing();
+        m_deviceFont = sized;
+    }
+    return *m_deviceFont;
 }
 
 QFont PrinterDevice::font() const
 {
-    return QFont(m_font, paintDevice());
+    return deviceFont().font;
 }
 
 double PrinterDevice::textWidth(const QString& text) const
@@ -136,19 +151,19 @@ double PrinterDevice::textWidth(const QString& text) const
 
 double PrinterDevice::textHeight() const
 {
-    return fromPixels(QFontMetricsF(font(), paintDevice()).lineSpacing());
+    return fromPixels(deviceFont().lineSpacing);
 }
 
 bool PrinterDevice::printLine(const QString& text)
 {
     if (!isPrinting())
         return false;
-    const QFont f = font();
-    m_painter->setFont(f);
-    const double ascent = QFontMetricsF(f, paintDevice()).ascent();
-    m_painter->drawText(QPointF(toPixels(m_x), toPixels(m_y) + ascent), text);
+    const DeviceFont& sized = deviceFont();
+    if (m_painter->font() != sized.font)
+        m_painter->setFont(sized.font);
+    m_painter->drawText(QPointF(toPixels(m_x), toPixels(m_y) + sized.ascent), text);
     m_x = 0;
-    m_y += textHeight();
+    m_y += fromPixels(sized.lineSpacing);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <QSizeF>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QImage;
 class QPainter;
@@ -96,6 +97,15 @@ private:
     QString m_outputFile;
     ScaleMode m_scale = ScaleMode::Twips;
     QFont m_font;
+    // The font sized for the device and its metrics, made again when the font
+    // changes (printing a line must not rebuild them).
+    struct DeviceFont {
+        QFont font;
+        double ascent = 0;
+        double lineSpacing = 0;
+    };
+    mutable std::optional<DeviceFont> m_deviceFont;
+    const DeviceFont& deviceFont() const;
     double m_x = 0;
     double m_y = 0;
 };

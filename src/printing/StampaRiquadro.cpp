@@ -1,7 +1,6 @@
 #include "printing/StampaRiquadro.h"
 
 #include "platform/FormatRange.h"
-#include "platform/MessageBox.h"
 #include "platform/PrinterDevice.h"
 #include "printing/PrintPosition.h"
 
@@ -10,11 +9,6 @@
 #include <QTextEdit>
 
 namespace giudizi {
-
-const QString kPrinterProblem = QStringLiteral(
-    "Ci sono problemi con la stampante: hai controllato che sia collegata e che sia accesa?");
-const QString kFrameTooSmall = QStringLiteral(
-    "Il riquadro di stampa è troppo piccolo: controlla i margini nelle Opzioni di stampa.");
 
 QRectF frameRect(const FrameMargins& margins, const QSizeF& paper, const QPointF& offset,
                  const QSizeF& printable)
@@ -31,8 +25,7 @@ namespace {
 
 PrintOutcome tell(PrintOutcome outcome)
 {
-    msg::info(QApplication::activeWindow(),
-              outcome == PrintOutcome::FrameTooSmall ? kFrameTooSmall : kPrinterProblem);
+    reportPrintOutcome(QApplication::activeWindow(), outcome);
     return outcome;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/PrintOutcome.h"
+
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -11,16 +13,6 @@ namespace giudizi {
 
 class PrinterDevice;
 struct FrameMargins;
-
-enum class PrintOutcome {
-    Printed,
-    PrinterFailure, // told the teacher to check the printer
-    FrameTooSmall,  // told the teacher to check the margins
-    DatabaseError,  // the print settings could not be read
-};
-
-extern const QString kPrinterProblem;
-extern const QString kFrameTooSmall;
 
 // The rectangle, relative to the printable area and in twips, that margins
 // measured from the paper edges leave once the printer's unprintable strip

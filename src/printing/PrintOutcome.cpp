@@ -1,0 +1,21 @@
+#include "printing/PrintOutcome.h"
+
+#include "platform/MessageBox.h"
+
+namespace giudizi {
+
+const QString kPrinterProblem = QStringLiteral(
+    "Ci sono problemi con la stampante: hai controllato che sia collegata e che sia accesa?");
+const QString kNothingToPrint = QStringLiteral("Non c'è nessun giudizio da stampare");
+const QString kFrameTooSmall = QStringLiteral(
+    "Il riquadro di stampa è troppo piccolo: controlla i margini nelle Opzioni di stampa.");
+
+void reportPrintOutcome(QWidget* parent, PrintOutcome outcome)
+{
+    if (outcome == PrintOutcome::PrinterFailure)
+        msg::info(parent, kPrinterProblem);
+    else if (outcome == PrintOutcome::FrameTooSmall)
+        msg::info(parent, kFrameTooSmall);
+}
+
+} // namespace giudizi

@@ -1,0 +1,212 @@
+#include "shared/PlainTextLayout.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <memory>
+
+namespace giudizi {
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ');
+}
+
+QString withoutTrailingBlanks(const QString& text)
+{
+    int end = static_cast<int>(text.size());
+    while (end > 0 && isBlank(text.at(end - 1)))
+        --end;
+    return text.left(end);
+}
+
+// The longest start of `word` (at least one character, never half a
+// surrogate pair) that fits after `lead` on a line narrower than `width`.
+int fittingPrefix(const QString& lead, const QString& word, double width,
+                  const TextMeasure& measure)
+{
+    int low = 1;
+    int high = static_cast<int>(word.size());
+    while (low < high) { // widths grow with the prefix: binary search
+        const int middle = (low + high + 1) / 2;
+        if (measure(lead + word.left(middle)) < width)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    if (low < word.size() && word.at(low - 1).isHighSurrogate())
+        low = low > 1 ? low - 1 : low + 1;
+    return low;
+}
+
+} // namespace
+
+QString ParolaSeguente(const QString& paragraph, int start)
+{
+    if (start < 0 || start >= paragraph.size())
+        return QString();
+    int end = start;
+    while (end < paragraph.size() && !isBlank(paragraph.at(end)))
+        ++end;
+    while (end < paragraph.size() && isBlank(paragraph.at(end)))
+        ++end;
+    return paragraph.mid(start, end - start);
+}
+
+QStringList paragraphsOf(const QString& text)
+{
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
+    return text.split(lineEnd);
+}
+
+namespace {
+
+// The line being filled. Its width is kept as the sum of its words' widths,
+// and only a line that ends near the margin is measured whole: long texts
+// wrap fast, and no line passes the margin.
+class LineFiller {
+public:
+    LineFiller(double width, const TextMeasure& measure, const QString& continuation)
+        : m_width(width)
+        , m_measure(measure)
+        , m_continuation(continuation)
+        , m_slack(std::max(width * 0.02, 0.0))
+    {
+    }
+
+    // Whether `word` can join the line without its visible part reaching the
+    // margin. Blanks are invisible: they always join.
+    bool fits(const QString& word) const
+    {
+        const QString visible = withoutTrailingBlanks(word);
+        if (visible.isEmpty())
+            return true;
+        const double estimate = m_lineWidth + m_measure(visible);
+        if (estimate < m_width - m_slack)
+            return true;
+        if (estimate >= m_width + m_slack)
+            return false;
+        return m_measure(withoutTrailingBlanks(m_line + word)) < m_width;
+    }
+    void append(const QString& word)
+    {
+        m_line += word;
+        m_lineWidth += m_measure(word);
+        m_hasWords = m_hasWords || !word.isEmpty();
+    }
+    // Ends the line; the next starts with the continuation indent.
+    QString take()
+    {
+        QString line = m_line;
+        m_line = m_continuation;
+        m_lineWidth = m_continuation.isEmpty() ? 0 : m_measure(m_continuation);
+        m_hasWords = false;
+        return line;
+    }
+    const QString& line() const { return m_line; }
+    bool hasWords() const { return m_hasWords; }
+
+private:
+    double m_width;
+    const TextMeasure& m_measure;
+    QString m_continuation;
+    double m_slack;
+    QString m_line;
+    double m_lineWidth = 0;
+    bool m_hasWords = false;
+};
+
+// Remembers the widths of short texts (words come back again and again).
+TextMeasure remembering(const TextMeasure& measure)
+{
+    auto widths = std::make_shared<QHash<QString, double>>();
+    return [measure, widths](const QString& text) {
+        if (text.size() > 32)
+            return measure(text);
+        const auto known = widths->constFind(text);
+        if (known != widths->constEnd())
+            return *known;
+        if (widths->size() > 100000)
+            widths->clear();
+        const double width = measure(text);
+        widths->insert(text, width);
+        return width;
+    };
+}
+
+} // namespace
+
+QStringList wrapParagraph(const QString& paragraph, double width, const TextMeasure& measure,
+                          const QString& continuation)
+{
+    QStringList lines;
+    LineFiller filler(width, measure, continuation);
+    int position = 0;
+    do {
+        QString word = ParolaSeguente(paragraph, position);
+        position += static_cast<int>(word.size());
+        if (filler.fits(word)) {
+            filler.append(word);
+            continue;
+        }
+        if (filler.hasWords())
+            lines.append(filler.take());
+        // A word wider than a whole line: broken at the margin.
+        while (!filler.fits(word)) {
+            const int cut = fittingPrefix(filler.line(), word, width, measure);
+            QString piece = word.left(cut);
+            word = word.mid(cut);
+            if (withoutTrailingBlanks(word).isEmpty()) { // its blanks stay on its line
+                piece += word;
+                word.clear();
+            }
+            filler.append(piece);
+            lines.append(filler.take());
+            if (word.isEmpty())
+                break;
+        }
+        filler.append(word);
+    } while (position < paragraph.size());
+    if (filler.hasWords() || lines.isEmpty())
+        lines.append(filler.take());
+    return lines;
+}
+
+QList<PlacedLine> paginate(const QList<TextLine>& lines, const TextFrame& frame)
+{
+    int last = static_cast<int>(lines.size()) - 1;
+    while (last >= 0 && lines.at(last).text.trimmed().isEmpty())
+        --last;
+
+    QList<PlacedLine> placed;
+    int page = 0;
+    int onPage = 0;
+    double y = frame.firstPageTop;
+    for (int i = 0; i <= last; ++i) {
+        const TextLine& line = lines.at(i);
+        const bool full = (frame.maxLinesPerPage > 0 && onPage >= frame.maxLinesPerPage) ||
+                          y + frame.lineHeight > frame.bottom + 1e-9;
+        if (onPage > 0 && (full || line.newPageBefore)) {
+            ++page;
+            onPage = 0;
+            y = frame.top;
+        }
+        placed.append({page, y, line.text});
+        y += frame.lineHeight;
+        ++onPage;
+    }
+    return placed;
+}
+
+QList<TextLine> wrapText(const QString& text, double width, const TextMeasure& measure)
+{
+    const TextMeasure cached = remembering(measure);
+    QList<TextLine> lines;
+    for (const QString& paragraph : paragraphsOf(text))
+        for (const QString& line : wrapParagraph(paragraph, width, cached))
+            lines.append({line, false});
+    return lines;
+}
+
+} // namespace giudizi
