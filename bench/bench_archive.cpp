@@ -1,31 +1,49 @@
-// Opening the whole archive ("Vedo TUTTO") on 100,000 judgments: the keyset
-// cursor against a raw SQLite loop that reads every row, as the baseline.
+// The archive on 100,000 judgments of about 1 KB: each way the program opens
+// it, beside the raw SQLite baseline of the same query in the same run.
+//   "Vedo TUTTO"   Recordset over the whole archive + the first row shown
+//                  vs the raw scan of the row keys in the same order
+//   pupil search   searchPupil + the first row shown
+//                  vs the same indexed query, raw
+//   panorama       the grid model refreshed + the first screen of rows read
+//                  vs the raw scan of the row keys in the panorama's order
+// The panorama's memory is measured by bench_panorama_memory (see there).
 #include "ArchiveGenerator.h"
 
+#include "data/ArchiveGridModel.h"
+#include "data/ArchiveRow.h"
+#include "data/ArchiveSearch.h"
 #include "data/Database.h"
 #include "data/Recordset.h"
 
 #include <QCoreApplication>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
+#include <vector>
 
 using namespace giudizi;
 
 namespace {
 
 constexpr int kRows = 100000;
+constexpr int kFirstScreenRows = 30;
 
 struct Archive {
     QTemporaryDir dir;
+    QString path;
     std::shared_ptr<Database> db;
+    sqlite3* raw = nullptr;
     Archive()
     {
         QString error;
         const QString folder = dir.path() + QStringLiteral("/pergiudix");
         if (!bench::generateArchive(folder, kRows, &error))
             qFatal("%s", qPrintable(error));
-        db = Database::open(folder + QStringLiteral("/Valutazioni.mdb"), &error);
+        path = folder + QStringLiteral("/Valutazioni.mdb");
+        db = Database::open(path, &error);
+        if (!db || sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY,
+                                   nullptr) != SQLITE_OK)
+            qFatal("cannot open %s", qPrintable(path));
     }
 };
 
@@ -35,37 +53,85 @@ Archive& archive()
     return a;
 }
 
-void BM_RecordsetOpenAllMoveLast(benchmark::State& state)
+// The baseline: prepare, bind, step through every row collecting the keys.
+std::vector<sqlite3_int64> rawKeys(const char* sql, const char* bind = nullptr)
 {
-    auto db = archive().db;
-    for (auto _ : state) {
-        auto rs = Recordset::open(db, QStringLiteral("giudizi"), QString(), {},
-                                  QStringLiteral("sezione, classe, nome ASC"));
-        rs->moveLast();
-        benchmark::DoNotOptimize(rs->text(QStringLiteral("giudizio")).size());
-        benchmark::DoNotOptimize(rs->recordCount());
-    }
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(archive().raw, sql, -1, &statement, nullptr);
+    if (bind)
+        sqlite3_bind_text(statement, 1, bind, -1, SQLITE_STATIC);
+    std::vector<sqlite3_int64> keys;
+    while (sqlite3_step(statement) == SQLITE_ROW)
+        keys.push_back(sqlite3_column_int64(statement, 0));
+    sqlite3_finalize(statement);
+    return keys;
 }
-BENCHMARK(BM_RecordsetOpenAllMoveLast)->Unit(benchmark::kMillisecond);
 
-void BM_RawQueryReadAllRows(benchmark::State& state)
+void BM_VedoTutto(benchmark::State& state)
 {
-    auto db = archive().db;
     for (auto _ : state) {
-        QSqlQuery query(db->handle());
-        query.setForwardOnly(true);
-        query.exec(QStringLiteral("SELECT * FROM giudizi ORDER BY sezione, classe, nome ASC"));
-        qsizetype total = 0;
-        int count = 0;
-        while (query.next()) {
-            total += query.value(QStringLiteral("giudizio")).toString().size();
-            ++count;
-        }
-        benchmark::DoNotOptimize(total);
-        benchmark::DoNotOptimize(count);
+        auto rows = openWholeArchive(archive().db);
+        rows->moveFirst();
+        benchmark::DoNotOptimize(readShownJudgment(*rows).giudizio.size());
     }
 }
-BENCHMARK(BM_RawQueryReadAllRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VedoTutto)->Unit(benchmark::kMillisecond);
+
+void BM_RawKeysWholeArchive(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            rawKeys("SELECT rowid FROM giudizi ORDER BY sezione, classe, nome, rowid").size());
+}
+BENCHMARK(BM_RawKeysWholeArchive)->Unit(benchmark::kMillisecond);
+
+void BM_PupilSearch(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto rows = searchPupil(archive().db, QStringLiteral("alunno 050000"));
+        rows->moveFirst();
+        benchmark::DoNotOptimize(readShownJudgment(*rows).giudizio.size());
+    }
+}
+BENCHMARK(BM_PupilSearch)->Unit(benchmark::kMicrosecond);
+
+void BM_RawPupilQuery(benchmark::State& state)
+{
+    for (auto _ : state) {
+        // The same query, then the row's values, as the screen shows them.
+        const auto keys = rawKeys("SELECT rowid FROM giudizi WHERE nome = ? COLLATE NOCASE "
+                                  "ORDER BY sezione, classe, quadrimestre, rowid",
+                                  "ALUNNO 050000");
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(archive().raw, "SELECT * FROM giudizi WHERE rowid = ?", -1, &statement,
+                           nullptr);
+        sqlite3_bind_int64(statement, 1, keys.at(0));
+        sqlite3_step(statement);
+        benchmark::DoNotOptimize(sqlite3_column_bytes(statement, 8));
+        sqlite3_finalize(statement);
+    }
+}
+BENCHMARK(BM_RawPupilQuery)->Unit(benchmark::kMicrosecond);
+
+void BM_PanoramaFirstScreen(benchmark::State& state)
+{
+    ArchiveGridModel model;
+    for (auto _ : state) {
+        model.refresh(archive().db);
+        for (int r = 0; r < kFirstScreenRows; ++r)
+            for (int c = 0; c < model.columnCount(); ++c)
+                benchmark::DoNotOptimize(model.index(r, c).data());
+    }
+}
+BENCHMARK(BM_PanoramaFirstScreen)->Unit(benchmark::kMillisecond);
+
+void BM_RawKeysPanorama(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            rawKeys("SELECT rowid FROM giudizi ORDER BY classe, sezione, nome, rowid").size());
+}
+BENCHMARK(BM_RawKeysPanorama)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

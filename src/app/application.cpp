@@ -5,13 +5,46 @@
 #include "data/DataFolder.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenRegistry.h"
+#include "printing/FimpostaSTAMPA.h"
+#include "printing/Formstampa2.h"
+#include "screens/archive/Farchiv2.h"
+#include "screens/archive/FarchivElem.h"
+#include "screens/archive/formGRIGLIA2.h"
+#include "screens/archive/frmPrintGiudizi.h"
+#include "screens/compose/Fgiudix2.h"
+#include "screens/compose/FgiudixRIGID.h"
+#include "screens/entry/Fimmissio2.h"
+#include "screens/entry/FimmissioELEM.h"
 #include "screens/start/Favvio.h"
+#include "screens/start/Favviogiudix2.h"
+#include "screens/start/FavviogiudixRIG.h"
 
 namespace giudizi {
+
+namespace {
+// Every window class, so that screens can reach each other by name.
+void registerScreens()
+{
+    ScreenRegistry::registerScreen<Favvio>();
+    ScreenRegistry::registerScreen<Favviogiudix2>();
+    ScreenRegistry::registerScreen<FavviogiudixRIG>();
+    ScreenRegistry::registerScreen<Fimmissio2>();
+    ScreenRegistry::registerScreen<FimmissioELEM>();
+    ScreenRegistry::registerScreen<Fgiudix2>();
+    ScreenRegistry::registerScreen<FgiudixRIGID>();
+    ScreenRegistry::registerScreen<Formstampa2>();
+    ScreenRegistry::registerScreen<FimpostaSTAMPA>();
+    ScreenRegistry::registerScreen<Farchiv2>();
+    ScreenRegistry::registerScreen<FarchivElem>();
+    ScreenRegistry::registerScreen<frmPrintGiudizi>();
+    ScreenRegistry::registerScreen<formGRIGLIA2>();
+}
+} // namespace
 
 bool startApplication()
 {
     ScreenRegistry::destroyAll();
+    registerScreens();
     resetAppState();
     archiveStore().reset();
 

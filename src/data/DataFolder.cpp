@@ -59,7 +59,8 @@ namespace {
 QStringList scriptsFor(const QString& fileName)
 {
     if (fileName == QLatin1String("Valutazioni.mdb"))
-        return {QStringLiteral(":/defaults/valutazioni.sql")};
+        return {QStringLiteral(":/defaults/valutazioni.sql"),
+                QStringLiteral(":/defaults/indici_archivio.sql")};
     if (fileName == QLatin1String("stampagiudix.mdb"))
         return {QStringLiteral(":/defaults/stampa.sql")};
     QStringList scripts{QStringLiteral(":/defaults/descrittori.sql")};
@@ -70,27 +71,6 @@ QStringList scriptsFor(const QString& fileName)
     for (const QString& file : catalogues)
         scripts.append(QStringLiteral(":/defaults/") + file);
     return scripts;
-}
-
-bool runScripts(Database& db, const QStringList& scripts, QString* error)
-{
-    try {
-        Database::Transaction transaction(db);
-        for (const QString& script : scripts) {
-            QFile file(script);
-            if (!file.open(QIODevice::ReadOnly)) {
-                *error = QStringLiteral("Dati predefiniti mancanti: %1").arg(script);
-                return false;
-            }
-            for (const QString& statement : splitSqlScript(QString::fromUtf8(file.readAll())))
-                db.exec(statement);
-        }
-        transaction.commit();
-    } catch (const DbError& e) {
-        *error = e.text();
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -112,7 +92,7 @@ bool createDataFolder(const QString& folderPath, QString* error)
     for (const QString& name : {QStringLiteral("Valutazioni.mdb"), QStringLiteral("DBgiudix2.mdb"),
                                 QStringLiteral("stampagiudix.mdb")}) {
         auto db = Database::create(staging + QLatin1Char('/') + name, error);
-        if (!db || !runScripts(*db, scriptsFor(name), error)) {
+        if (!db || !runSqlScripts(*db, scriptsFor(name), error)) {
             ok = false;
             break;
         }

@@ -3,10 +3,12 @@
 #include "data/DbError.h"
 
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 #include <atomic>
+#include <sqlite3.h>
 
 namespace giudizi {
 
@@ -98,12 +100,45 @@ void Database::close()
 {
     if (m_connection.isEmpty())
         return;
+    finalizeStatements();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         db.close();
     }
     QSqlDatabase::removeDatabase(m_connection);
     m_connection.clear();
+}
+
+sqlite3* Database::rawHandle() const
+{
+    if (!isOpen())
+        return nullptr;
+    const QVariant handle = this->handle().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+sqlite3_stmt* Database::takeStatement(const QString& sql)
+{
+    return m_statements.take(sql);
+}
+
+void Database::returnStatement(const QString& sql, sqlite3_stmt* statement)
+{
+    if (!statement)
+        return;
+    if (m_connection.isEmpty() || m_statements.contains(sql))
+        sqlite3_finalize(statement);
+    else
+        m_statements.insert(sql, statement);
+}
+
+void Database::finalizeStatements()
+{
+    for (sqlite3_stmt* statement : std::as_const(m_statements))
+        sqlite3_finalize(statement);
+    m_statements.clear();
 }
 
 bool Database::hasTable(const QString& table) const

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <QString>
 #include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
 
 namespace giudizi {
 
@@ -26,6 +30,12 @@ public:
     void close();
 
     bool hasTable(const QString& table) const;
+    // The engine's own connection, for the statements the cursors run straight.
+    sqlite3* rawHandle() const;
+    // Prepared statements kept for reuse (SqliteStatement): taken while in
+    // use, returned reset; all finalized when the database closes.
+    sqlite3_stmt* takeStatement(const QString& sql);
+    void returnStatement(const QString& sql, sqlite3_stmt* statement);
     // Runs one statement; throws DbError on failure.
     void exec(const QString& sql);
 
@@ -46,8 +56,11 @@ private:
     static std::shared_ptr<Database> openConnection(const QString& path, bool mustExist,
                                                     QString* error);
 
+    void finalizeStatements();
+
     QString m_path;
     QString m_connection;
+    QHash<QString, sqlite3_stmt*> m_statements;
 };
 
 } // namespace giudizi

@@ -20,4 +20,14 @@ private:
     QString m_text;
 };
 
+// A write or read addressed a row that is no longer in its table.
+class MissingRowError : public DbError {
+public:
+    MissingRowError()
+        : DbError(QStringLiteral("Il documento non c'è più nell'archivio: nel frattempo è stato "
+                                 "eliminato."))
+    {
+    }
+};
+
 } // namespace giudizi

@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/SqliteStatement.h"
 
 #include <QSqlDriver>
 #include <QSqlError>
@@ -49,25 +50,36 @@ std::shared_ptr<Recordset> Recordset::open(std::shared_ptr<Database> db, const Q
 {
     if (!db || !db->isOpen())
         throw DbError(QStringLiteral("Database non aperto"));
-    if (!db->hasTable(table))
-        throw DbError(QStringLiteral("La tabella '%1' non esiste in %2").arg(table, db->path()));
     std::shared_ptr<Recordset> rs(new Recordset(db, table));
-    rs->loadKeys(where, binds, orderBy);
+    try {
+        rs->loadKeys(where, binds, orderBy);
+    } catch (const DbError&) {
+        if (!db->hasTable(table))
+            throw DbError(
+                QStringLiteral("La tabella '%1' non esiste in %2").arg(table, db->path()));
+        throw;
+    }
     return rs;
 }
 
-void Recordset::loadKeys(const QString& where, const QVariantList& binds, const QString& orderBy)
+QString Recordset::keyQuery(const Database& db, const QString& table, const QString& where,
+                            const QString& orderBy)
 {
-    QString sql = QStringLiteral("SELECT rowid FROM %1").arg(quoted(*m_db, m_table));
+    QString sql = QStringLiteral("SELECT rowid FROM %1").arg(quoted(db, table));
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
     // rowid last keeps equal rows in insertion order, as the old engine did.
     sql += QStringLiteral(" ORDER BY ") + (orderBy.isEmpty() ? QString() : orderBy + ", ") +
            QStringLiteral("rowid");
-    QSqlQuery query = prepared(*m_db, sql, binds);
+    return sql;
+}
+
+void Recordset::loadKeys(const QString& where, const QVariantList& binds, const QString& orderBy)
+{
+    SqliteStatement query(*m_db, keyQuery(*m_db, m_table, where, orderBy), binds);
     m_keys.clear();
     while (query.next())
-        m_keys.append(query.value(0).toLongLong());
+        m_keys.append(query.int64(0));
     m_pos = 0;
     m_loaded = false;
 }
@@ -124,17 +136,16 @@ void Recordset::loadCurrent() const
     if (m_loaded)
         return;
     requireRow();
-    QSqlQuery query = prepared(
+    SqliteStatement query(
         *m_db, QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(*m_db, m_table)),
         {m_keys.at(m_pos)});
     if (!query.next())
-        throw DbError(QStringLiteral("Il record è stato eliminato."));
-    const QSqlRecord record = query.record();
+        throw MissingRowError();
     m_columns.clear();
     m_values.clear();
-    for (int i = 0; i < record.count(); ++i) {
-        m_columns.append(record.fieldName(i));
-        m_values.append(record.value(i));
+    for (int i = 0; i < query.columnCount(); ++i) {
+        m_columns.append(query.columnName(i));
+        m_values.append(query.value(i));
     }
     m_loaded = true;
 }
@@ -228,10 +239,15 @@ void Recordset::update()
             for (const QString& column : m_pendingOrder)
                 sets.append(quoted(*m_db, column) + QStringLiteral(" = ?"));
             binds.append(m_keys.at(m_pos));
-            prepared(*m_db,
-                     QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                         .arg(quoted(*m_db, m_table), sets.join(QStringLiteral(", "))),
-                     binds);
+            const QSqlQuery query =
+                prepared(*m_db,
+                         QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                             .arg(quoted(*m_db, m_table), sets.join(QStringLiteral(", "))),
+                         binds);
+            if (query.numRowsAffected() < 1)
+                throw MissingRowError();
+        } else if (!rowExists(m_keys.at(m_pos))) {
+            throw MissingRowError();
         }
         m_lastModified = m_keys.at(m_pos);
     }
@@ -239,6 +255,14 @@ void Recordset::update()
     m_pending.clear();
     m_pendingOrder.clear();
     m_loaded = false;
+}
+
+bool Recordset::rowExists(Bookmark key) const
+{
+    SqliteStatement query(
+        *m_db, QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ?").arg(quoted(*m_db, m_table)),
+        {key});
+    return query.next();
 }
 
 void Recordset::cancel()
@@ -251,8 +275,11 @@ void Recordset::cancel()
 void Recordset::remove()
 {
     requireRow();
-    prepared(*m_db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(*m_db, m_table)),
-             {m_keys.at(m_pos)});
+    const QSqlQuery query = prepared(
+        *m_db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(*m_db, m_table)),
+        {m_keys.at(m_pos)});
+    if (query.numRowsAffected() < 1)
+        throw MissingRowError();
     m_keys.removeAt(m_pos);
     m_afterDelete = true;
     m_loaded = false;

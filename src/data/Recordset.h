@@ -25,6 +25,10 @@ public:
                                            const QString& where, const QVariantList& binds,
                                            const QString& orderBy);
 
+    // The statement that reads the keys of such a recordset.
+    static QString keyQuery(const Database& db, const QString& table, const QString& where,
+                            const QString& orderBy);
+
     QString table() const { return m_table; }
     std::shared_ptr<Database> database() const { return m_db; }
 
@@ -48,7 +52,9 @@ public:
 
     // Editing: edit() or addNew(), setField() any number of times, then update()
     // or cancel(). update() of an added row leaves the cursor where it was and
-    // makes the new row the lastModified() one, like the old engine.
+    // makes the new row the lastModified() one, like the old engine. Updating
+    // or removing a row that is no longer in the table (deleted meanwhile, by
+    // this program or another) writes nothing and throws MissingRowError.
     void edit();
     void addNew();
     void setField(const QString& column, const QVariant& value);
@@ -75,6 +81,7 @@ private:
     void loadKeys(const QString& where, const QVariantList& binds, const QString& orderBy);
     void loadCurrent() const;
     void requireRow() const;
+    bool rowExists(Bookmark key) const;
 
     std::shared_ptr<Database> m_db;
     QString m_table;

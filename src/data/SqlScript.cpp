@@ -1,5 +1,10 @@
 #include "data/SqlScript.h"
 
+#include "data/Database.h"
+#include "data/DbError.h"
+
+#include <QFile>
+
 namespace giudizi {
 
 QStringList splitSqlScript(const QString& script)
@@ -29,6 +34,33 @@ QStringList splitSqlScript(const QString& script)
     if (!current.trimmed().isEmpty())
         statements.append(current.trimmed());
     return statements;
+}
+
+bool runSqlScripts(Database& db, const QStringList& scripts, QString* error)
+{
+    try {
+        Database::Transaction transaction(db);
+        for (const QString& script : scripts) {
+            QFile file(script);
+            if (!file.open(QIODevice::ReadOnly)) {
+                *error = QStringLiteral("Dati predefiniti mancanti: %1").arg(script);
+                return false;
+            }
+            for (const QString& statement : splitSqlScript(QString::fromUtf8(file.readAll())))
+                db.exec(statement);
+        }
+        transaction.commit();
+    } catch (const DbError& e) {
+        *error = e.text();
+        return false;
+    }
+    return true;
+}
+
+void ensureArchiveIndexes(Database& archive)
+{
+    QString ignored;
+    runSqlScripts(archive, {QStringLiteral(":/defaults/indici_archivio.sql")}, &ignored);
 }
 
 } // namespace giudizi

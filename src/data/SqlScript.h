@@ -8,4 +8,15 @@ namespace giudizi {
 // text, dropping "--" comment lines. Phrases may contain ';' and "--".
 QStringList splitSqlScript(const QString& script);
 
+class Database;
+
+// Runs the statements of the script files (Qt resources or files), in order,
+// in one transaction: all of them or none. False with the engine's message.
+bool runSqlScripts(Database& db, const QStringList& scripts, QString* error);
+
+// The archive's indexes (each search walks one of them). Run when the archive
+// opens, so an archive made by an earlier version gains them. A file that
+// cannot be written (read-only) keeps the indexes it has: only speed is lost.
+void ensureArchiveIndexes(Database& archive);
+
 } // namespace giudizi

@@ -33,10 +33,11 @@ bool okCancel(QWidget* parent, const QString& text)
                QMessageBox::Ok) == QMessageBox::Ok;
 }
 
-bool yesNo(QWidget* parent, const QString& text)
+bool yesNo(QWidget* parent, const QString& text, Default defaultButton)
 {
     return run(parent, text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::Yes) == QMessageBox::Yes;
+               defaultButton == Default::No ? QMessageBox::No : QMessageBox::Yes) ==
+           QMessageBox::Yes;
 }
 
 } // namespace giudizi::msg

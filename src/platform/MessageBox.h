@@ -11,7 +11,10 @@ namespace giudizi::msg {
 void info(QWidget* parent, const QString& text);
 // true when the teacher pressed OK.
 bool okCancel(QWidget* parent, const QString& text);
+// Which button Enter presses. A question whose Yes discards or deletes the
+// teacher's work defaults to No.
+enum class Default { Yes, No };
 // true when the teacher pressed Yes.
-bool yesNo(QWidget* parent, const QString& text);
+bool yesNo(QWidget* parent, const QString& text, Default defaultButton = Default::Yes);
 
 } // namespace giudizi::msg

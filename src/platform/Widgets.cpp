@@ -2,6 +2,7 @@
 
 #include "platform/ClickLabel.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -28,6 +29,18 @@ ClickLabel* makeClickLabel(const QString& name, const QString& text, QWidget* pa
     auto* label = new ClickLabel(text, parent);
     label->setObjectName(name);
     return label;
+}
+
+QComboBox* makeEditableCombo(const QString& name, const QStringList& items, const QString& initial,
+                             QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setEditText(initial);
+    return combo;
 }
 
 QGroupBox* makeFrame(const QString& name, const QString& title, QWidget* parent)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QGroupBox;
@@ -15,6 +17,10 @@ class ClickLabel;
 QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent = nullptr);
 QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent = nullptr);
 ClickLabel* makeClickLabel(const QString& name, const QString& text, QWidget* parent = nullptr);
+// An editable combo box: the teacher picks from `items` or types; `initial`
+// is the text it starts with.
+QComboBox* makeEditableCombo(const QString& name, const QStringList& items, const QString& initial,
+                             QWidget* parent = nullptr);
 QGroupBox* makeFrame(const QString& name, const QString& title, QWidget* parent = nullptr);
 // An element of a control array: "Lab8" and 3 give "Lab8(3)".
 QString arrayName(const QString& name, int index);

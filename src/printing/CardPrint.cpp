@@ -21,33 +21,49 @@ std::optional<FrameMargins>& previousMargins()
     static std::optional<FrameMargins> margins;
     return margins;
 }
-} // namespace
 
-PrintOutcome printOnCard(const QString& text, QWidget* parent)
+// Reads the posizione row of `kind`, then prints `text` in its frame: the
+// margins `choose` picks from the row, the row's font size.
+template <class Choose>
+PrintOutcome printInFrame(const QString& kind, const QString& text, QWidget* parent, Choose choose)
 {
-    auto* holder = ScreenRegistry::get<Formstampa2>();
     FrameMargins margins;
     int size = kDefaultPrintFontSize;
     try {
-        auto row = openPositionRow(QStringLiteral("scheda"));
+        auto row = openPositionRow(kind);
         size = ensureFontSize(*row);
-        std::optional<FrameMargins> term = termMargins(*row, appState().currentTerm);
-        if (!term)
-            term = previousMargins() ? previousMargins() : termMargins(*row, 1);
-        margins = *term;
+        margins = choose(*row);
     } catch (const DbError& e) {
         msg::info(parent, e.text());
         return PrintOutcome::DatabaseError;
     }
-    previousMargins() = margins;
     appState().printFontSize = static_cast<qint16>(size);
 
     PrinterDevice printer;
     printer.setFontName(QStringLiteral("Arial"));
     printer.setFontSize(size);
+    auto* holder = ScreenRegistry::get<Formstampa2>();
     holder->setPrintText(text, size);
     return StampaRiquadro(holder->box(), static_cast<int>(std::lround(margins.left)), margins.top,
                           margins.right, margins.bottom, printer);
+}
+} // namespace
+
+PrintOutcome printOnCard(const QString& text, QWidget* parent)
+{
+    return printInFrame(QStringLiteral("scheda"), text, parent, [](const Recordset& row) {
+        std::optional<FrameMargins> term = termMargins(row, appState().currentTerm);
+        if (!term)
+            term = previousMargins() ? previousMargins() : termMargins(row, 1);
+        previousMargins() = term;
+        return *term;
+    });
+}
+
+PrintOutcome printOnVerbale(const QString& text, QWidget* parent)
+{
+    return printInFrame(QStringLiteral("verbale"), text, parent,
+                        [](const Recordset& row) { return *termMargins(row, 1); });
 }
 
 } // namespace giudizi

@@ -11,4 +11,9 @@ namespace giudizi {
 // hidden holder Formstampa2. Messages go to `parent`.
 PrintOutcome printOnCard(const QString& text, QWidget* parent);
 
+// Prints a judgment onto the exam verbale: the first set of margins and the
+// font size of the "verbale" row, whatever the term. Without that row the
+// teacher is told and nothing is printed.
+PrintOutcome printOnVerbale(const QString& text, QWidget* parent);
+
 } // namespace giudizi

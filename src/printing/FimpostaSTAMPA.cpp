@@ -235,11 +235,17 @@ QWidget* FimpostaSTAMPA::buildMoveColumn()
 
 void FimpostaSTAMPA::open()
 {
-    bool created = false;
-    auto* screen = ScreenRegistry::get<FimpostaSTAMPA>(&created);
-    if (created)
-        screen->Form_Load();
-    showScreen(screen);
+    ScreenRegistry::get<FimpostaSTAMPA>()->openScreen();
+}
+
+bool FimpostaSTAMPA::openScreen()
+{
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+    showScreen(this);
+    return true;
 }
 
 void FimpostaSTAMPA::Form_Load()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Screen.h"
+#include "platform/ScreenRegistry.h"
 #include "printing/MarginStep.h"
 
 #include <QVector>
@@ -19,7 +20,7 @@ class Recordset;
 // print, and in which font size. Every click is stored at once in the
 // posizione row of the selected print kind. The screen is discarded when left
 // and starts again from the card's first term on the next opening.
-class FimpostaSTAMPA : public Screen {
+class FimpostaSTAMPA : public Screen, public OpenableScreen {
     Q_OBJECT
 public:
     static constexpr const char* Name = "FimpostaSTAMPA";
@@ -27,6 +28,7 @@ public:
 
     // Shows the screen, creating and loading it when it is not open.
     static void open();
+    bool openScreen() override;
 
     void Form_Load();
     void caricaDATI();
@@ -63,6 +65,7 @@ private:
     // that a print made meanwhile (which reopens the shared cursor on its own
     // row) cannot redirect the next click to another print kind.
     std::shared_ptr<Recordset> m_row;
+    bool m_loaded = false;
 
     QVector<ClickLabel*> m_selectors;
     QLabel* m_heading = nullptr;

@@ -83,11 +83,15 @@ void click(const QString& windowName, const QString& controlName)
     QVERIFY2(control, qPrintable(windowName + QLatin1Char('.') + controlName));
     // A teacher cannot click what is disabled or hidden; neither may a test.
     QVERIFY2(control->isEnabled(), qPrintable(controlName + QStringLiteral(" is disabled")));
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    watchForUnexpectedDialogs();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
         button->click();
-        return;
-    }
-    QTest::mouseClick(control, Qt::LeftButton);
+    else
+        QTest::mouseClick(control, Qt::LeftButton);
+    const QStringList unexpected = unexpectedDialogs();
+    QVERIFY2(unexpected.isEmpty(),
+             qPrintable(QStringLiteral("%1 showed a message nobody expected: %2")
+                            .arg(controlName, unexpected.join(QStringLiteral(" | ")))));
 }
 
 void doubleClick(const QString& windowName, const QString& controlName)
@@ -132,38 +136,114 @@ void clickListItem(const QString& windowName, const QString& listName, int row)
 }
 
 struct ModalAnswer::State {
-    int button = 0;
-    QString text;
-    bool answered = false;
+    QList<int> buttons; // still to press
+    QStringList texts;
+    bool done = false;
     QTimer timer;
 };
 
+namespace {
+
+// Answers that tests are waiting to give (ModalAnswer objects not answered yet).
+int& pendingAnswers()
+{
+    static int count = 0;
+    return count;
+}
+
+// A dialog that no test arranged to answer would wait for ever: it is closed
+// at once and remembered, and the click that opened it fails.
+class UnexpectedDialogs {
+public:
+    static UnexpectedDialogs& instance()
+    {
+        static UnexpectedDialogs guard;
+        return guard;
+    }
+    QStringList take()
+    {
+        QStringList seen = m_seen;
+        m_seen.clear();
+        return seen;
+    }
+
+private:
+    UnexpectedDialogs()
+    {
+        m_timer.setInterval(50);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { check(); });
+        m_timer.start();
+    }
+    void check()
+    {
+        if (pendingAnswers() > 0)
+            return;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            m_seen << box->text();
+        else if (auto* input = qobject_cast<QInputDialog*>(modal))
+            m_seen << input->labelText();
+        else
+            m_seen << modal->objectName();
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+    QTimer m_timer;
+    QStringList m_seen;
+};
+
+} // namespace
+
+void watchForUnexpectedDialogs()
+{
+    UnexpectedDialogs::instance();
+}
+
+QStringList unexpectedDialogs()
+{
+    return UnexpectedDialogs::instance().take();
+}
+
 ModalAnswer::ModalAnswer(int button)
+    : ModalAnswer(QList<int>{button})
+{
+}
+
+ModalAnswer::ModalAnswer(const QList<int>& buttons)
     : m_state(std::make_shared<State>())
 {
-    m_state->button = button;
+    m_state->buttons = buttons;
+    ++pendingAnswers();
     std::weak_ptr<State> weak = m_state;
     m_state->timer.setInterval(0);
     QObject::connect(&m_state->timer, &QTimer::timeout, [weak] {
         auto state = weak.lock();
-        if (!state || state->answered)
+        if (!state || state->done)
             return;
         QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            state->answered = true;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        auto* input = qobject_cast<QInputDialog*>(modal);
+        if (!box && !input)
+            return;
+        const int button = state->buttons.takeFirst();
+        if (state->buttons.isEmpty()) {
+            state->done = true;
             state->timer.stop();
-            state->text = box->text();
-            QAbstractButton* b =
-                box->button(static_cast<QMessageBox::StandardButton>(state->button));
-            if (b)
+            --pendingAnswers();
+        }
+        if (box) {
+            state->texts << box->text();
+            if (QAbstractButton* b = box->button(static_cast<QMessageBox::StandardButton>(button)))
                 b->click();
             else
                 box->reject();
-        } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
-            state->answered = true;
-            state->timer.stop();
-            state->text = input->labelText();
-            if (state->button == QMessageBox::Ok)
+        } else {
+            state->texts << input->labelText();
+            if (button == QMessageBox::Ok)
                 input->accept();
             else
                 input->reject();
@@ -175,16 +255,23 @@ ModalAnswer::ModalAnswer(int button)
 ModalAnswer::~ModalAnswer()
 {
     m_state->timer.stop();
+    if (!m_state->done)
+        --pendingAnswers();
 }
 
 QString ModalAnswer::text() const
 {
-    return m_state->text;
+    return m_state->texts.value(0);
+}
+
+QStringList ModalAnswer::texts() const
+{
+    return m_state->texts;
 }
 
 bool ModalAnswer::answered() const
 {
-    return m_state->answered;
+    return !m_state->texts.isEmpty();
 }
 
 void execDescriptors(const QString& sql, const QVariantList& binds)
@@ -234,6 +321,31 @@ QList<QVariantMap> archiveRows()
         rows << row;
     }
     return rows;
+}
+
+qint64 addJudgment(const QVariantMap& columns)
+{
+    QStringList names, marks;
+    for (auto it = columns.begin(); it != columns.end(); ++it) {
+        names << it.key();
+        marks << QStringLiteral("?");
+    }
+    QSqlQuery q(archiveStore().ArchiveDb->handle());
+    if (!q.prepare(QStringLiteral("INSERT INTO giudizi (%1) VALUES (%2)")
+                       .arg(names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')))))
+        return -1;
+    for (const QVariant& v : columns)
+        q.addBindValue(v);
+    return q.exec() ? q.lastInsertId().toLongLong() : -1;
+}
+
+void execArchive(const QString& sql, const QVariantList& binds)
+{
+    QSqlQuery q(archiveStore().ArchiveDb->handle());
+    QVERIFY2(q.prepare(sql), qPrintable(sql));
+    for (const QVariant& v : binds)
+        q.addBindValue(v);
+    QVERIFY2(q.exec(), qPrintable(sql));
 }
 
 QStringList listItems(const QString& windowName, const QString& listName)

@@ -68,14 +68,24 @@ void clickListItem(const QString& windowName, const QString& listName, int row);
 class ModalAnswer {
 public:
     explicit ModalAnswer(int button);
+    // Answers as many dialogs, one after the other, with these buttons.
+    explicit ModalAnswer(const QList<int>& buttons);
     ~ModalAnswer();
+    // The text of the first dialog answered, and of all of them.
     QString text() const;
+    QStringList texts() const;
     bool answered() const;
 
 private:
     struct State;
     std::shared_ptr<State> m_state;
 };
+
+// From the first call on, any dialog that appears while no ModalAnswer waits
+// for it is closed at once and collected; click() fails when its click
+// showed one. Returns (and forgets) the texts collected so far.
+void watchForUnexpectedDialogs();
+QStringList unexpectedDialogs();
 
 // Destroys the screens of the run and closes its databases, so that the
 // working folder can go.
@@ -89,6 +99,10 @@ QVariantMap positionRow(const QString& kind);
 void setPosition(const QString& kind, const QVariantMap& values);
 // Every row of giudizi, in the order the rows were added.
 QList<QVariantMap> archiveRows();
+// Adds a row to giudizi with the given columns; returns its data.
+qint64 addJudgment(const QVariantMap& columns);
+// Runs one statement on the archive database.
+void execArchive(const QString& sql, const QVariantList& binds = {});
 // The texts of a list box.
 QStringList listItems(const QString& windowName, const QString& listName);
 // Whether a window exists and is on screen.

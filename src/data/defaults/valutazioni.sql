@@ -29,8 +29,6 @@ CREATE TABLE giudizi (
     opz1 TEXT,
     opz2 TEXT
 );
-CREATE INDEX giudizi_nome ON giudizi (nome);
-CREATE INDEX giudizi_classe ON giudizi (sezione, classe, anno, quadrimestre);
 
 CREATE TABLE scuola (
     password TEXT,

@@ -11,10 +11,11 @@
 #include "platform/Widgets.h"
 #include "printing/CardPrint.h"
 #include "printing/FimpostaSTAMPA.h"
+#include "screens/Handovers.h"
+#include "screens/PreparaAttestato.h"
 #include "screens/entry/Fimmissio2.h"
 #include "screens/entry/FimmissioELEM.h"
-#include "screens/start/Favviogiudix2.h"
-#include "screens/start/FavviogiudixRIG.h"
+#include "shared/AttestatoHandover.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,11 +29,6 @@
 namespace giudizi {
 
 namespace {
-const QString kNothingToPrint = QStringLiteral("Non c'è nessun giudizio da stampare");
-const QString kCardTarget = QStringLiteral(
-    "All'avvio del programma, hai selezionato 'Stampo la scheda ministeriale'. Per stampare "
-    "l'attestato torna al Menù e seleziona, in basso a sinistra:'Cambia Grado scuola e/o tipo "
-    "attestato'");
 const QString kNothingToSave =
     QStringLiteral("Non c'è niente da archiviare... Inizia o completa il giudizio, poi clicca per "
                    "le maiuscole e l'archiviazione.");
@@ -296,13 +292,12 @@ void ComposeScreen::cmdStampaFoglio_Click()
         return;
     }
     if (appState().printTarget.isEmpty()) {
-        msg::info(this, kCardTarget);
+        msg::info(this, kCardChosenAtStart);
         return;
     }
     appState().callerScreen = objectName();
     archiveStore().HandedJudgments = m_row ? pupilRow() : archiveStore().CurrentJudgment;
-    msg::info(this, QStringLiteral("La stampa dell'attestato non è ancora disponibile in questa "
-                                   "versione del programma."));
+    PreparaAttestato(this);
 }
 
 std::shared_ptr<Recordset> ComposeScreen::pupilRow()
@@ -318,10 +313,7 @@ std::shared_ptr<Recordset> ComposeScreen::pupilRow()
 void ComposeScreen::Cmdmenu_Click()
 {
     hide();
-    if (isRigidModel(appState()))
-        openWritingMenu<FavviogiudixRIG>();
-    else if (isFlexibleModel(appState()))
-        openWritingMenu<Favviogiudix2>();
+    ScreenRegistry::open(menuScreenFor(appState()));
 }
 
 void ComposeScreen::cmdesco_Click()

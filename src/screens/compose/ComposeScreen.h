@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Screen.h"
+#include "screens/Handovers.h"
 #include "shared/Composition.h"
 
 #include <QVector>
@@ -21,7 +22,7 @@ class Recordset;
 // What the flexible and the rigid composition screens share: the text box, the
 // pupil and term captions, the descriptor lists, the area labels and the
 // buttons that save, print, hand over and move between screens.
-class ComposeScreen : public Screen {
+class ComposeScreen : public Screen, public CompositionScreen {
     Q_OBJECT
 public:
     // Text of the composition box (plain text only).
@@ -36,7 +37,8 @@ public:
     // Data entry hand-over: pupil as typed, class-and-term caption, stored text.
     void primeForPupil(const QString& pupilName, const QString& caption, const QString& storedText);
     // Loads the catalogue of the current step (CaricaIndicatori2 / CaricaIndicatori).
-    virtual void loadCatalogue() = 0;
+    void loadCatalogue() override = 0;
+    qint64 pupilRowKey() const override { return m_row ? m_rowKey : -1; }
     // A descriptor picked from List1 (mouse click, or Enter on the current row).
     virtual void List1_Click(int row) = 0;
 

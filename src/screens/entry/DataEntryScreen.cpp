@@ -29,17 +29,6 @@ const QString kDuplicate =
                    "MODIFICARLO/SOSTITUIRLO clicca su SI'\n\rSe vuoi conservarlo e aggiungerne "
                    "uno NUOVO, clicca su NO");
 
-QComboBox* makeCombo(const QString& name, const QStringList& items, const QString& initial,
-                     QWidget* parent)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    combo->setEditText(initial);
-    return combo;
-}
 } // namespace
 
 DataEntryScreen::DataEntryScreen(bool media)
@@ -73,24 +62,26 @@ DataEntryScreen::DataEntryScreen(bool media)
     connect(m_male, &ClickLabel::clicked, this, &DataEntryScreen::LabM_Click);
     connect(m_female, &ClickLabel::clicked, this, &DataEntryScreen::LabF_Click);
 
-    m_class = makeCombo(QStringLiteral("Combo1"), {"1", "2", "3", "4", "5"},
-                        media ? QStringLiteral("1") : QStringLiteral("5"), this);
+    m_class = makeEditableCombo(QStringLiteral("Combo1"), {"1", "2", "3", "4", "5"},
+                                media ? QStringLiteral("1") : QStringLiteral("5"), this);
     form->addRow(QStringLiteral("Classe"), m_class);
-    m_section = makeCombo(QStringLiteral("Combo2"),
-                          {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "L", "M"},
-                          QStringLiteral("A"), this);
+    m_section = makeEditableCombo(QStringLiteral("Combo2"),
+                                  {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "L", "M"},
+                                  QStringLiteral("A"), this);
     form->addRow(QStringLiteral("Sezione"), m_section);
-    m_year = makeCombo(QStringLiteral("Combo3"),
-                       {"2004-2005", "2005-2006", "2006-2007", "2007-2008", "2008-2009"},
-                       QStringLiteral("2004-2005"), this);
+    m_year = makeEditableCombo(QStringLiteral("Combo3"),
+                               {"2004-2005", "2005-2006", "2006-2007", "2007-2008", "2008-2009"},
+                               QStringLiteral("2004-2005"), this);
     form->addRow(QStringLiteral("Anno scolastico"), m_year);
-    m_term = makeCombo(QStringLiteral("Combo4"), {"1", "2", "3"}, QStringLiteral("1"), this);
+    m_term =
+        makeEditableCombo(QStringLiteral("Combo4"), {"1", "2", "3"}, QStringLiteral("1"), this);
     form->addRow(media ? QStringLiteral("Tri-Quadrimestre") : QStringLiteral("Tri - Quadrimestre"),
                  m_term);
     if (media) {
-        m_language = makeCombo(QStringLiteral("Combo5"),
-                               {"nessuna", "Francese", "Spagnolo", "Tedesco", "Russo", "Inglese"},
-                               QStringLiteral("Francese"), this);
+        m_language =
+            makeEditableCombo(QStringLiteral("Combo5"),
+                              {"nessuna", "Francese", "Spagnolo", "Tedesco", "Russo", "Inglese"},
+                              QStringLiteral("Francese"), this);
         form->addRow(QStringLiteral("Seconda lingua straniera"), m_language);
     }
     m_opz1 = new QLineEdit(QStringLiteral("Nessuna"), this);

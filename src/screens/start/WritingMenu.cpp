@@ -9,6 +9,7 @@
 #include "platform/ProgramEnd.h"
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
+#include "screens/Handovers.h"
 #include "screens/start/Favvio.h"
 #include "screens/start/MenuStyle.h"
 #include "shared/Guide.h"
@@ -86,13 +87,17 @@ WritingMenu::WritingMenu(const QString& modelCaption)
     root->addWidget(image1);
 
     // Entries whose screens are not part of this version stay visibly inactive.
-    for (const char* name : {"Labstampa", "LabGRID", "Labmodifica"}) {
+    for (const char* name : {"Labmodifica"}) {
         auto* tile = findChild<ClickLabel*>(QString::fromLatin1(name));
         tile->setEnabled(false);
         tile->setToolTip(QStringLiteral("Non ancora disponibile in questa versione"));
     }
     connect(findChild<ClickLabel*>(QStringLiteral("Labesco")), &ClickLabel::clicked, this,
             &WritingMenu::Labesco_Click);
+    connect(findChild<ClickLabel*>(QStringLiteral("Labstampa")), &ClickLabel::clicked, this,
+            &WritingMenu::Labstampa_Click);
+    connect(findChild<ClickLabel*>(QStringLiteral("LabGRID")), &ClickLabel::clicked, this,
+            &WritingMenu::LabGRID_Click);
 
     auto* links = new QHBoxLayout;
     auto* label1 = makeClickLabel(QStringLiteral("Label1"),
@@ -166,6 +171,32 @@ bool WritingMenu::Form_Load()
     msg::info(this, error);
     endProgram(1);
     return false;
+}
+
+bool WritingMenu::openScreen()
+{
+    if (!m_loaded) {
+        if (!Form_Load())
+            return false;
+        m_loaded = true;
+    }
+    showScreen(this);
+    return true;
+}
+
+void WritingMenu::Labstampa_Click()
+{
+    ScreenRegistry::open(archiveScreenFor(appState()));
+    hide();
+}
+
+void WritingMenu::LabGRID_Click()
+{
+    const QString panorama = QStringLiteral("formGRIGLIA2");
+    if (auto* grid = ScreenRegistry::as<ArchiveOverview>(panorama))
+        grid->refreshArchive();
+    hide();
+    ScreenRegistry::open(panorama);
 }
 
 void WritingMenu::Label1_Click()

@@ -14,13 +14,17 @@ class ClickLabel;
 // What the two writing menus share: the picture with its entries, the way back
 // to the start screen, the guide and the end of the program. Each model's menu
 // adds its own term entries to the picture.
-class WritingMenu : public Screen {
+class WritingMenu : public Screen, public OpenableScreen {
     Q_OBJECT
 public:
     // Opens the descriptor and print-settings databases and the judgment table.
     // False (after telling the teacher) when a database cannot be opened.
     bool Form_Load();
+    // Shows the menu, loading it the first time.
+    bool openScreen() override;
 
+    void Labstampa_Click();
+    void LabGRID_Click();
     void Label1_Click();
     void LabHELP_Click();
     void CmdNascondi_Click();
@@ -37,16 +41,13 @@ private:
     QPlainTextEdit* m_guide = nullptr;
     QPushButton* m_printGuide = nullptr;
     QPushButton* m_hideGuide = nullptr;
+    bool m_loaded = false;
 };
 
 // Shows a writing menu, loading it (its databases) the first time.
 template <class Menu> void openWritingMenu()
 {
-    bool created = false;
-    Menu* menu = ScreenRegistry::get<Menu>(&created);
-    if (created && !menu->Form_Load())
-        return;
-    showScreen(menu);
+    ScreenRegistry::get<Menu>()->openScreen();
 }
 
 } // namespace giudizi

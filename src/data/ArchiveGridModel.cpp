@@ -1,0 +1,131 @@
+#include "data/ArchiveGridModel.h"
+
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/SqliteStatement.h"
+
+namespace giudizi {
+
+namespace {
+const QString kJudgment = QStringLiteral("giudizio");
+} // namespace
+
+ArchiveGridModel::ArchiveGridModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void ArchiveGridModel::refresh(const std::shared_ptr<Database>& archive)
+{
+    QStringList columns;
+    QVector<qint64> keys;
+    if (archive && archive->isOpen()) {
+        {
+            SqliteStatement table(*archive, QStringLiteral("SELECT * FROM giudizi LIMIT 0"));
+            for (int i = 0; i < table.columnCount(); ++i)
+                columns.append(table.columnName(i));
+        }
+        SqliteStatement query(
+            *archive,
+            QStringLiteral("SELECT rowid FROM giudizi ORDER BY classe, sezione, nome, rowid"));
+        while (query.next())
+            keys.append(query.int64(0));
+    }
+    beginResetModel();
+    m_db = archive;
+    m_columns = columns;
+    m_keys = std::move(keys);
+    m_blocks.clear();
+    m_blockOrder.clear();
+    endResetModel();
+}
+
+int ArchiveGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_keys.size());
+}
+
+int ArchiveGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+}
+
+QVariant ArchiveGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= m_keys.size() ||
+        index.column() >= m_columns.size())
+        return QVariant();
+    const Row* row = rowAt(index.row());
+    return row ? row->at(index.column()) : QVariant();
+}
+
+QVariant ArchiveGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && section < m_columns.size() ? m_columns.at(section) : QVariant();
+    return QString(); // the fixed column only marks the rows
+}
+
+Qt::ItemFlags ArchiveGridModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+const ArchiveGridModel::Row* ArchiveGridModel::rowAt(int row) const
+{
+    const int block = row / kBlockRows;
+    if (!m_blocks.contains(block)) {
+        try {
+            loadBlock(block);
+        } catch (const DbError&) {
+            return nullptr; // the view shows an empty row; the next refresh reads again
+        }
+    }
+    const QVector<Row>& rows = m_blocks[block];
+    const int offset = row % kBlockRows;
+    return offset < rows.size() ? &rows.at(offset) : nullptr;
+}
+
+void ArchiveGridModel::loadBlock(int block) const
+{
+    const int first = block * kBlockRows;
+    const int count = std::min(kBlockRows, static_cast<int>(m_keys.size()) - first);
+    QStringList select{QStringLiteral("rowid")};
+    for (const QString& column : m_columns)
+        select.append(column == kJudgment
+                          ? QStringLiteral("substr(giudizio, 1, %1)").arg(kShownTextLength)
+                          : QStringLiteral("\"%1\"").arg(column));
+    QStringList marks;
+    for (int i = 0; i < count; ++i)
+        marks.append(QStringLiteral("?"));
+    QVariantList keys;
+    for (int i = 0; i < count; ++i)
+        keys.append(m_keys.at(first + i));
+    SqliteStatement query(*m_db,
+                          QStringLiteral("SELECT %1 FROM giudizi WHERE rowid IN (%2)")
+                              .arg(select.join(QStringLiteral(", ")), marks.join(QLatin1Char(','))),
+                          keys);
+
+    QHash<qint64, Row> byKey;
+    const int judgmentColumn = static_cast<int>(m_columns.indexOf(kJudgment));
+    while (query.next()) {
+        Row row(m_columns.size());
+        for (int c = 0; c < m_columns.size(); ++c)
+            row[c] = query.value(c + 1);
+        if (judgmentColumn >= 0 && !row.at(judgmentColumn).isNull()) // one line in a cell
+            row[judgmentColumn] = row.at(judgmentColumn).toString().simplified();
+        byKey.insert(query.int64(0), row);
+    }
+    QVector<Row> rows(count);
+    for (int i = 0; i < count; ++i)
+        rows[i] = byKey.value(m_keys.at(first + i), Row(m_columns.size()));
+
+    if (m_blockOrder.size() >= kCachedBlocks)
+        m_blocks.remove(m_blockOrder.takeFirst());
+    m_blocks.insert(block, rows);
+    m_blockOrder.append(block);
+}
+
+} // namespace giudizi

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/Screen.h"
+
+#include <memory>
+
+class QPushButton;
+
+namespace giudizi {
+
+class ArchiveRowDisplay;
+class ArchiveSearchPanel;
+class Recordset;
+
+// What the Media and the Elementare archive screens share: the searches, the
+// result set and its navigation, the row display, and what is done with the
+// row on show (correct, delete, print on card or verbale, class list,
+// attestato). The twins differ in the second-language box and the class list.
+class ArchiveScreen : public Screen {
+    Q_OBJECT
+public:
+    enum class SearchMode { None = 0, Pupil = 11, Class = 22 };
+
+    void Form_Load();
+    void cmdalunno_Click();
+    void cmdclasse_Click();
+    void cmdok_Click();
+    void cmdTUTTO_Click();
+    void cmddprimo_Click();
+    void cmddpreced_Click();
+    void cmddnext_Click();
+    void cmddultimo_Click();
+    void CaricaDa();
+    void cmdpanorama_Click();
+    void cmdopzioni_Click();
+    void cmdmenu_Click();
+    void cmdesco_Click();
+
+    void CmdRegistro_Click();
+    void cmdELIMINO_Click();
+    void CmdStampaAttestato_Click();
+    void cmdstampa_Click();
+    void cmdstampaverbale_Click();
+    void cmdstampatutto_Click();
+
+    SearchMode searchMode() const { return m_mode; }
+    std::shared_ptr<Recordset> results() const { return m_results; }
+
+protected:
+    ArchiveScreen(bool media, const QString& title, const QString& opzioniCaption);
+
+private:
+    QWidget* buildActions(const QString& opzioniCaption);
+    void runSearch(const std::shared_ptr<Recordset>& results, const QString& nothingFound);
+    // The result set stands on a row (not after a search that found nothing,
+    // nor after the last row was deleted); tells the teacher otherwise.
+    bool requireCurrentRow();
+    bool requireText();
+    bool isOpenInComposition(qint64 key) const;
+
+    bool m_media;
+    SearchMode m_mode = SearchMode::None;
+    std::shared_ptr<Recordset> m_results;
+
+    ArchiveSearchPanel* m_search = nullptr;
+    ArchiveRowDisplay* m_display = nullptr;
+    QPushButton* m_delete = nullptr;
+};
+
+} // namespace giudizi

@@ -1,0 +1,95 @@
+#include "screens/archive/frmPrintGiudizi.h"
+
+#include "data/ArchiveStore.h"
+#include "data/DbError.h"
+#include "platform/MessageBox.h"
+#include "platform/PrinterDevice.h"
+#include "platform/Widgets.h"
+#include "printing/PlainTextPrint.h"
+#include "shared/ClassList.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace giudizi {
+
+namespace {
+// The page of the class list; the line count stays a limit, but the printed
+// height decides first.
+PlainTextPage classListPage(int fontSize)
+{
+    PlainTextPage page;
+    page.fontName = QStringLiteral("Arial");
+    page.fontSize = fontSize;
+    page.left = 15;
+    page.right = 20;
+    page.top = 20;
+    page.bottom = 30;
+    page.maxLinesPerPage = 66;
+    return page;
+}
+} // namespace
+
+frmPrintGiudizi::frmPrintGiudizi()
+    : Screen(QStringLiteral("Printing Plain Text"))
+{
+    auto* root = new QGridLayout(this);
+    root->setContentsMargins(8, 8, 8, 8);
+    root->setHorizontalSpacing(12);
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("TxtMain"));
+    m_text->setReadOnly(true);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setFixedSize(657, 465); // 9855 x 6975 twips
+    root->addWidget(m_text, 0, 0);
+    auto* close =
+        makeButton(QStringLiteral("Command1"), QStringLiteral("Chiudi Anteprima di stampa"), this);
+    close->setDefault(true);
+    root->addWidget(close, 0, 1, Qt::AlignBottom | Qt::AlignLeft);
+    root->setRowStretch(1, 1);
+    root->setColumnStretch(2, 1);
+    connect(close, &QPushButton::clicked, this, &frmPrintGiudizi::Command1_Click);
+    Form_Load();
+}
+
+void frmPrintGiudizi::Form_Load()
+{
+    move(0, 0);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size());
+}
+
+PrintOutcome frmPrintGiudizi::CopiaPagina()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    m_text->setFont(font);
+    m_fontSize = 10;
+    QString text;
+    try {
+        if (archiveStore().HandedJudgments)
+            text = classListText(*archiveStore().HandedJudgments);
+    } catch (const DbError& e) {
+        msg::info(this, e.text());
+        return PrintOutcome::DatabaseError;
+    }
+    m_text->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return StampaTesto();
+}
+
+PrintOutcome frmPrintGiudizi::StampaTesto()
+{
+    PrinterDevice printer;
+    PlainTextPrinter plain(printer, classListPage(m_fontSize));
+    return plain.printText(m_text->toPlainText());
+}
+
+void frmPrintGiudizi::Command1_Click()
+{
+    hide();
+}
+
+} // namespace giudizi

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace giudizi {
+
+class Recordset;
+
+// The class list of a result set: for each row, from the first, the name, a
+// line end, the judgment and two line ends (CR LF). A null column adds
+// nothing. The cursor is back on its row afterwards.
+QString classListText(Recordset& rows);
+
+} // namespace giudizi
