@@ -16,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QSqlQuery>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -74,7 +73,7 @@ QString longText(const QString& marker, int sentences)
 class TestArchive : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_pdf;
+    std::unique_ptr<PdfFolder> m_pdf;
     std::unique_ptr<ProgramRun> m_run;
     QString m_screen;
 
@@ -134,15 +133,10 @@ class TestArchive : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        m_pdf = std::make_unique<QTemporaryDir>();
-        qputenv("GIUDIZI_PDF_DIR", m_pdf->path().toLocal8Bit());
-    }
+    void init() { m_pdf = std::make_unique<PdfFolder>(); }
     void cleanup()
     {
         m_run.reset();
-        qunsetenv("GIUDIZI_PDF_DIR");
         m_pdf.reset();
     }
 
@@ -429,7 +423,7 @@ private slots:
         for (int r = 0; r < model->rowCount(); ++r)
             order << model->index(r, 0).data().toString();
         QCOMPARE(order, QStringList({"COSTA", "ARDUINI", "BASSI", "ZORZI"}));
-        QCOMPARE(model->index(1, 8).data().toString(), QStringLiteral("Prima riga seconda riga"));
+        QCOMPARE(model->index(1, 8).data().toString(), QStringLiteral("Prima riga\nseconda riga"));
 
         // The navigator moves the grid's current row.
         click(QStringLiteral("formGRIGLIA2"), QStringLiteral("Data1Ultimo"));

@@ -1053,10 +1053,10 @@ private slots:
                      .value(QStringLiteral("giudizio"))
                      .toString()
                      .contains(QStringLiteral("Sicur")));
-        ModalAnswer notYet(QMessageBox::Ok);
+        ModalAnswer schoolData(QStringList{"Scuola", "Girasole", "Via Roma", "Neri", "trimestre"});
         click(kFlex, QStringLiteral("cmdStampaFoglio"));
-        QVERIFY(notYet.answered());
-        QCOMPARE(archiveStore().HandedJudgments->text(QStringLiteral("nome")),
+        QCOMPARE(schoolData.texts().size(), 5);
+        QCOMPARE(find<QLabel>(QStringLiteral("FStampaFoglio"), QStringLiteral("LabAlunno"))->text(),
                  QStringLiteral("BIANCHI ANNA"));
     }
 

@@ -11,6 +11,9 @@
 #include "screens/archive/FarchivElem.h"
 #include "screens/archive/formGRIGLIA2.h"
 #include "screens/archive/frmPrintGiudizi.h"
+#include "screens/attestato/FStampaELEM.h"
+#include "screens/attestato/FStampaFoglio.h"
+#include "screens/attestato/frmPrintText.h"
 #include "screens/compose/Fgiudix2.h"
 #include "screens/compose/FgiudixRIGID.h"
 #include "screens/entry/Fimmissio2.h"
@@ -38,6 +41,9 @@ void registerScreens()
     ScreenRegistry::registerScreen<FarchivElem>();
     ScreenRegistry::registerScreen<frmPrintGiudizi>();
     ScreenRegistry::registerScreen<formGRIGLIA2>();
+    ScreenRegistry::registerScreen<FStampaFoglio>();
+    ScreenRegistry::registerScreen<FStampaELEM>();
+    ScreenRegistry::registerScreen<frmPrintText>();
 }
 } // namespace
 

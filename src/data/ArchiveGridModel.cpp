@@ -6,10 +6,6 @@
 
 namespace giudizi {
 
-namespace {
-const QString kJudgment = QStringLiteral("giudizio");
-} // namespace
-
 ArchiveGridModel::ArchiveGridModel(QObject* parent)
     : QAbstractTableModel(parent)
 {
@@ -94,9 +90,7 @@ void ArchiveGridModel::loadBlock(int block) const
     const int count = std::min(kBlockRows, static_cast<int>(m_keys.size()) - first);
     QStringList select{QStringLiteral("rowid")};
     for (const QString& column : m_columns)
-        select.append(column == kJudgment
-                          ? QStringLiteral("substr(giudizio, 1, %1)").arg(kShownTextLength)
-                          : QStringLiteral("\"%1\"").arg(column));
+        select.append(QStringLiteral("\"%1\"").arg(column));
     QStringList marks;
     for (int i = 0; i < count; ++i)
         marks.append(QStringLiteral("?"));
@@ -109,13 +103,10 @@ void ArchiveGridModel::loadBlock(int block) const
                           keys);
 
     QHash<qint64, Row> byKey;
-    const int judgmentColumn = static_cast<int>(m_columns.indexOf(kJudgment));
     while (query.next()) {
         Row row(m_columns.size());
         for (int c = 0; c < m_columns.size(); ++c)
             row[c] = query.value(c + 1);
-        if (judgmentColumn >= 0 && !row.at(judgmentColumn).isNull()) // one line in a cell
-            row[judgmentColumn] = row.at(judgmentColumn).toString().simplified();
         byKey.insert(query.int64(0), row);
     }
     QVector<Row> rows(count);

@@ -14,7 +14,7 @@ class Database;
 // refresh() reads only the row keys, in the order of class, section and name;
 // the values of a row are read when the view asks for it, a block of rows at
 // a time, and only a limited number of blocks is kept, so a large archive is
-// never all in memory. Long judgments are cut for the grid.
+// never all in memory. Values are the stored ones, judgments whole.
 class ArchiveGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -30,8 +30,6 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Characters of a judgment the grid shows (the column cuts the rest).
-    static constexpr int kShownTextLength = 400;
     // Rows read at once, and blocks kept.
     static constexpr int kBlockRows = 64;
     static constexpr int kCachedBlocks = 32;

@@ -75,12 +75,7 @@ void writeCorrection(Recordset& rows, const JudgmentCorrection& c)
         rows.setField(QStringLiteral("seclinstra"), *c.seclinstra);
     rows.setField(QStringLiteral("nomeopz1"), c.nomeopz1);
     rows.setField(QStringLiteral("nomeopz2"), c.nomeopz2);
-    try {
-        rows.update();
-    } catch (...) {
-        rows.cancel();
-        throw;
-    }
+    rows.update();
 }
 
 } // namespace giudizi

@@ -211,6 +211,16 @@ void Recordset::update()
 {
     if (m_mode == Mode::None)
         throw DbError(QStringLiteral("Aggiornamento senza Edit o AddNew."));
+    try {
+        write();
+    } catch (...) {
+        cancel(); // a failed write leaves no edit behind to be read as data
+        throw;
+    }
+}
+
+void Recordset::write()
+{
     QVariantList binds;
     for (const QString& column : m_pendingOrder)
         binds.append(m_pending.value(column));
@@ -255,6 +265,11 @@ void Recordset::update()
     m_pending.clear();
     m_pendingOrder.clear();
     m_loaded = false;
+}
+
+bool Recordset::currentRowExists() const
+{
+    return !eof() && !bof() && !m_afterDelete && rowExists(m_keys.at(m_pos));
 }
 
 bool Recordset::rowExists(Bookmark key) const

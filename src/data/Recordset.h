@@ -54,7 +54,8 @@ public:
     // or cancel(). update() of an added row leaves the cursor where it was and
     // makes the new row the lastModified() one, like the old engine. Updating
     // or removing a row that is no longer in the table (deleted meanwhile, by
-    // this program or another) writes nothing and throws MissingRowError.
+    // this program or another) writes nothing and throws MissingRowError; a
+    // failed update() also ends the edit.
     void edit();
     void addNew();
     void setField(const QString& column, const QVariant& value);
@@ -69,6 +70,8 @@ public:
     void setBookmark(Bookmark key);
     Bookmark lastModified() const { return m_lastModified; }
 
+    // Whether the cursor stands on a row that is still in the table.
+    bool currentRowExists() const;
     // Drops any cached values so the current row is read again.
     void refresh();
     // Forgets a row added in a transaction that was rolled back.
@@ -81,6 +84,7 @@ private:
     void loadKeys(const QString& where, const QVariantList& binds, const QString& orderBy);
     void loadCurrent() const;
     void requireRow() const;
+    void write();
     bool rowExists(Bookmark key) const;
 
     std::shared_ptr<Database> m_db;

@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include <QAbstractButton>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace giudizi::msg {
@@ -38,6 +39,20 @@ bool yesNo(QWidget* parent, const QString& text, Default defaultButton)
     return run(parent, text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                defaultButton == Default::No ? QMessageBox::No : QMessageBox::Yes) ==
            QMessageBox::Yes;
+}
+
+std::optional<QString> ask(QWidget* parent, const QString& prompt)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("domanda"));
+    dialog.setWindowTitle(QStringLiteral("Giudizi"));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(prompt);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 } // namespace giudizi::msg

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -16,5 +17,8 @@ bool okCancel(QWidget* parent, const QString& text);
 enum class Default { Yes, No };
 // true when the teacher pressed Yes.
 bool yesNo(QWidget* parent, const QString& text, Default defaultButton = Default::Yes);
+
+// A one-line question (QInputDialog): the text typed, or nothing on Cancel.
+std::optional<QString> ask(QWidget* parent, const QString& prompt);
 
 } // namespace giudizi::msg

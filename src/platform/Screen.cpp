@@ -1,6 +1,8 @@
 #include "platform/Screen.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace giudizi {
 
@@ -19,6 +21,13 @@ void Screen::closeEvent(QCloseEvent* event)
     event->ignore();
     if (m_closable)
         emit closeRequested();
+}
+
+void fillScreen(QWidget* window)
+{
+    window->move(0, 0);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->resize(screen->availableGeometry().size());
 }
 
 } // namespace giudizi

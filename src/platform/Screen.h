@@ -24,6 +24,9 @@ private:
     bool m_closable;
 };
 
+// Puts a window at the top-left corner, as high and as wide as the screen.
+void fillScreen(QWidget* window);
+
 // Finds a child control by object name, or aborts: a missing control is a
 // programming error, never a teacher's.
 template <class T> T* control(const QWidget* screen, const QString& name)

@@ -2,37 +2,24 @@
 
 #include "data/AppState.h"
 #include "printing/PrintOutcome.h"
+#include "shared/AttestatoPage.h"
 
 #include <QString>
+
+class QWidget;
 
 namespace giudizi {
 
 // The window names the program state leads to (empty when the state does not
 // name one: nothing is opened then).
-inline QString archiveScreenFor(const AppState& state)
-{
-    if (state.schoolLevel == QLatin1String("Elementari"))
-        return QStringLiteral("FarchivElem");
-    if (state.schoolLevel == QLatin1String("Medie"))
-        return QStringLiteral("Farchiv2");
-    return QString();
-}
-inline QString menuScreenFor(const AppState& state)
-{
-    if (isFlexibleModel(state))
-        return QStringLiteral("Favviogiudix2");
-    if (isRigidModel(state))
-        return QStringLiteral("FavviogiudixRIG");
-    return QString();
-}
-inline QString compositionScreenFor(const AppState& state)
-{
-    if (isFlexibleModel(state))
-        return QStringLiteral("Fgiudix2");
-    if (isRigidModel(state))
-        return QStringLiteral("FgiudixRIGID");
-    return QString();
-}
+QString archiveScreenFor(const AppState& state);
+QString menuScreenFor(const AppState& state);
+QString compositionScreenFor(const AppState& state);
+QString attestatoScreenFor(const AppState& state);
+
+// Prints the guide last built (AppState::guideText) through the page-preview
+// window, telling `parent` of a printer failure.
+void printGuide(QWidget* parent);
 
 // The hand-overs between screens. A screen implements the ones it offers;
 // another screen finds it in the registry by window name
@@ -63,6 +50,28 @@ public:
     // Builds the list of the rows of ArchiveStore::HandedJudgments, shows it
     // in the window's text box and prints it. The cursor's position is kept.
     virtual PrintOutcome CopiaPagina() = 0;
+};
+
+// The page-preview window (frmPrintText): the attestato page and the guide.
+class PagePreview {
+public:
+    virtual ~PagePreview() = default;
+    // Fits the page to the sheet, puts it in the window's text box (Arial 12),
+    // then shows the window (`print` false) or prints the page under the emblem.
+    virtual PrintOutcome outputAttestato(AttestatoPage page, bool print) = 0;
+    // Prints the guide in Arial 10 under the emblem; the window stays hidden.
+    virtual PrintOutcome CopiaHelp(const QString& guide) = 0;
+};
+
+// An attestato screen (FStampaFoglio, FStampaELEM).
+class AttestatoSheetScreen {
+public:
+    virtual ~AttestatoSheetScreen() = default;
+    // Composes the sheet of the print target for the current row of
+    // ArchiveStore::HandedJudgments; false when it could not (already told).
+    virtual bool composeSheet(const QString& printTarget) = 0;
+    // Shows the admission choice with the admitted sentence, or hides it.
+    virtual void offerAdmission(bool lastTerm) = 0;
 };
 
 } // namespace giudizi

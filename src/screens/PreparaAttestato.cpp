@@ -4,28 +4,39 @@
 #include "data/ArchiveStore.h"
 #include "data/DbError.h"
 #include "platform/MessageBox.h"
+#include "platform/ScreenRegistry.h"
+#include "screens/Handovers.h"
 #include "shared/AttestatoHandover.h"
 
 namespace giudizi {
 
 void PreparaAttestato(QWidget* parent)
 {
+    const auto& handed = archiveStore().HandedJudgments;
     QString scuola;
+    int term = 0;
     try {
-        const auto& handed = archiveStore().HandedJudgments;
-        if (handed)
-            scuola = handed->text(QStringLiteral("scuola"));
+        if (!handed)
+            throw MissingRowError();
+        scuola = handed->text(QStringLiteral("scuola"));
+        term = handed->field(QStringLiteral("quadrimestre")).toInt();
     } catch (const DbError& e) {
         msg::info(parent, e.text());
         return;
     }
-    const QString refusal = levelRefusal(scuola, appState().callerScreen);
+    const AppState& state = appState();
+    const QString refusal = levelRefusal(scuola, state.callerScreen);
     if (!refusal.isEmpty()) {
         msg::info(parent, refusal);
         return;
     }
-    msg::info(parent, QStringLiteral("La stampa dell'attestato non è ancora disponibile in questa "
-                                     "versione del programma."));
+    const QString name = attestatoScreenFor(state);
+    auto* sheet = ScreenRegistry::as<AttestatoSheetScreen>(name);
+    if (!sheet || !sheet->composeSheet(state.printTarget))
+        return;
+    // The sheet has read the school's division of the year into termDivision.
+    sheet->offerAdmission(isLastTerm(appState().termDivision, term));
+    ScreenRegistry::open(name);
 }
 
 } // namespace giudizi

@@ -1,5 +1,6 @@
 #include "shared/ClassList.h"
 
+#include "data/DbError.h"
 #include "data/Recordset.h"
 
 namespace giudizi {
@@ -10,12 +11,21 @@ QString classListText(Recordset& rows)
     const bool onRow = !rows.eof() && !rows.bof();
     const Recordset::Bookmark position = onRow ? rows.bookmark() : -1;
     QString text;
-    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-        text += rows.text(QStringLiteral("nome"));
-        text += lineEnd;
-        text += rows.text(QStringLiteral("giudizio"));
-        text += lineEnd;
-        text += lineEnd;
+    try {
+        for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+            QString entry;
+            try {
+                entry = rows.text(QStringLiteral("nome")) + lineEnd +
+                        rows.text(QStringLiteral("giudizio")) + lineEnd + lineEnd;
+            } catch (const MissingRowError&) {
+                continue; // deleted meanwhile: not in the list
+            }
+            text += entry;
+        }
+    } catch (...) {
+        if (onRow)
+            rows.setBookmark(position);
+        throw;
     }
     if (onRow)
         rows.setBookmark(position);

@@ -8,7 +8,8 @@ class Recordset;
 
 // The class list of a result set: for each row, from the first, the name, a
 // line end, the judgment and two line ends (CR LF). A null column adds
-// nothing. The cursor is back on its row afterwards.
+// nothing; a row deleted meanwhile is left out. The cursor is back on its
+// row afterwards.
 QString classListText(Recordset& rows);
 
 } // namespace giudizi

@@ -109,7 +109,7 @@ public:
 
 private:
     double m_width;
-    const TextMeasure& m_measure;
+    TextMeasure m_measure;
     QString m_continuation;
     double m_slack;
     QString m_line;

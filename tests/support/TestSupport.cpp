@@ -35,6 +35,16 @@ WorkFolder::~WorkFolder()
     QDir::setCurrent(m_previous);
 }
 
+PdfFolder::PdfFolder()
+{
+    qputenv("GIUDIZI_PDF_DIR", m_dir.path().toLocal8Bit());
+}
+
+PdfFolder::~PdfFolder()
+{
+    qunsetenv("GIUDIZI_PDF_DIR");
+}
+
 EndRecorder::EndRecorder()
 {
     setEndProgramHandler([this](int status) { statuses.append(status); });
@@ -137,6 +147,8 @@ void clickListItem(const QString& windowName, const QString& listName, int row)
 
 struct ModalAnswer::State {
     QList<int> buttons; // still to press
+    QStringList inputs; // still to type (input dialogs)
+    bool typing = false;
     QStringList texts;
     bool done = false;
     QTimer timer;
@@ -191,6 +203,9 @@ private:
             dialog->reject();
         else
             modal->close();
+        // A program that keeps asking would never give the click back.
+        if (m_seen.size() > 50)
+            qFatal("dialogs nobody expected: %s", qPrintable(m_seen.mid(0, 5).join(" | ")));
     }
     QTimer m_timer;
     QStringList m_seen;
@@ -213,6 +228,13 @@ ModalAnswer::ModalAnswer(int button)
 {
 }
 
+ModalAnswer::ModalAnswer(const QStringList& inputs)
+    : ModalAnswer(QList<int>())
+{
+    m_state->typing = true;
+    m_state->inputs = inputs;
+}
+
 ModalAnswer::ModalAnswer(const QList<int>& buttons)
     : m_state(std::make_shared<State>())
 {
@@ -229,8 +251,16 @@ ModalAnswer::ModalAnswer(const QList<int>& buttons)
         auto* input = qobject_cast<QInputDialog*>(modal);
         if (!box && !input)
             return;
-        const int button = state->buttons.takeFirst();
-        if (state->buttons.isEmpty()) {
+        int button = QMessageBox::Ok;
+        QString typed;
+        if (!state->typing)
+            button = state->buttons.takeFirst();
+        else if (input) {
+            typed = state->inputs.takeFirst();
+            button = typed.isNull() ? QMessageBox::Cancel : QMessageBox::Ok;
+            input->setTextValue(typed);
+        }
+        if (state->typing ? state->inputs.isEmpty() : state->buttons.isEmpty()) {
             state->done = true;
             state->timer.stop();
             --pendingAnswers();

@@ -25,6 +25,18 @@ private:
     QString m_previous;
 };
 
+// A folder that receives every print job of the test as a PDF
+// (GIUDIZI_PDF_DIR), removed with the object.
+class PdfFolder {
+public:
+    PdfFolder();
+    ~PdfFolder();
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
 // Records endProgram() calls instead of exiting.
 struct EndRecorder {
     EndRecorder();
@@ -70,6 +82,9 @@ public:
     explicit ModalAnswer(int button);
     // Answers as many dialogs, one after the other, with these buttons.
     explicit ModalAnswer(const QList<int>& buttons);
+    // One-line questions answered, one after the other, with these texts (a
+    // null QString() presses Cancel); a message box in between gets OK.
+    explicit ModalAnswer(const QStringList& inputs);
     ~ModalAnswer();
     // The text of the first dialog answered, and of all of them.
     QString text() const;

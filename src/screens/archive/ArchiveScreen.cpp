@@ -227,6 +227,20 @@ void ArchiveScreen::CaricaDa()
         m_display->clear();
         return;
     }
+    try {
+        if (!m_results->currentRowExists()) {
+            // Deleted meanwhile (by the other archive screen, say): said, and
+            // left out of the result set, so browsing goes on.
+            msg::info(this, MissingRowError().text());
+            m_results->forget(m_results->bookmark());
+            if (m_results->eof())
+                m_results->moveLast();
+            CaricaDa();
+            return;
+        }
+    } catch (const DbError& e) {
+        msg::info(this, e.text());
+    }
     m_display->showRow(readShownJudgment(*m_results));
 }
 
@@ -411,6 +425,8 @@ void ArchiveScreen::cmdstampatutto_Click()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const PrintOutcome outcome = list->CopiaPagina();
     QApplication::restoreOverrideCursor();
+    if (outcome == PrintOutcome::DatabaseError)
+        return;
     reportPrintOutcome(this, outcome);
     ScreenRegistry::open(QStringLiteral("frmPrintGiudizi"));
 }

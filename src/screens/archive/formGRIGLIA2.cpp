@@ -13,12 +13,28 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace giudizi {
 
 namespace {
+// A cell shows its value on one line: a judgment's line breaks become blanks
+// (the column cuts what does not fit).
+class OneLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale& locale) const override
+    {
+        QString text = QStyledItemDelegate::displayText(value, locale);
+        for (QChar& c : text)
+            if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator)
+                c = QLatin1Char(' ');
+        return text;
+    }
+};
+
 // Widths in twips: the fixed column, then the 27 columns of giudizi.
 constexpr int kFixedColumnWidth = 350;
 constexpr int kColumnWidths[] = {1800, 350, 850, 500,  700, 900,  1000, 1000, 4000,
@@ -36,6 +52,7 @@ formGRIGLIA2::formGRIGLIA2()
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("MSFlexGrid1"));
     m_grid->setModel(m_model);
+    m_grid->setItemDelegate(new OneLineDelegate(m_grid));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -9,10 +9,8 @@
 #include "shared/ClassList.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace giudizi {
 
@@ -57,9 +55,7 @@ frmPrintGiudizi::frmPrintGiudizi()
 
 void frmPrintGiudizi::Form_Load()
 {
-    move(0, 0);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        resize(screen->availableGeometry().size());
+    fillScreen(this);
 }
 
 PrintOutcome frmPrintGiudizi::CopiaPagina()
@@ -68,6 +64,7 @@ PrintOutcome frmPrintGiudizi::CopiaPagina()
     font.setPointSize(10);
     m_text->setFont(font);
     m_fontSize = 10;
+    m_text->clear();
     QString text;
     try {
         if (archiveStore().HandedJudgments)
@@ -76,15 +73,20 @@ PrintOutcome frmPrintGiudizi::CopiaPagina()
         msg::info(this, e.text());
         return PrintOutcome::DatabaseError;
     }
-    m_text->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    return StampaTesto();
+    m_text->setPlainText(text);
+    return print(text);
 }
 
 PrintOutcome frmPrintGiudizi::StampaTesto()
 {
+    return print(m_text->toPlainText());
+}
+
+PrintOutcome frmPrintGiudizi::print(const QString& text)
+{
     PrinterDevice printer;
     PlainTextPrinter plain(printer, classListPage(m_fontSize));
-    return plain.printText(m_text->toPlainText());
+    return plain.printText(text);
 }
 
 void frmPrintGiudizi::Command1_Click()

@@ -23,6 +23,8 @@ public:
     void Command1_Click();
 
 private:
+    PrintOutcome print(const QString& text);
+
     QPlainTextEdit* m_text = nullptr;
     int m_fontSize = 10;
 };

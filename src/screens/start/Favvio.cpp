@@ -10,6 +10,7 @@
 #include "platform/ProgramEnd.h"
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
+#include "screens/Handovers.h"
 #include "screens/start/Favviogiudix2.h"
 #include "screens/start/FavviogiudixRIG.h"
 #include "screens/start/MenuStyle.h"
@@ -163,7 +164,7 @@ void Favvio::buildUi()
     help->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
     m_printGuide =
         makeButton(QStringLiteral("CmdStampaHelp"), QStringLiteral("Stampa la GUIDA"), this);
-    m_printGuide->setEnabled(false); // guide printing comes with the page-preview window
+    connect(m_printGuide, &QPushButton::clicked, this, [this] { printGuide(this); });
     m_hideGuide =
         makeButton(QStringLiteral("CmdNascondi"), QStringLiteral("Nascondi la guida"), this);
     auto* esco = makeButton(QStringLiteral("CmdEsco"), QStringLiteral("Esco"), this);

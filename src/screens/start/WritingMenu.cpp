@@ -126,7 +126,7 @@ WritingMenu::WritingMenu(const QString& modelCaption)
     auto* guideButtons = new QHBoxLayout;
     m_printGuide =
         makeButton(QStringLiteral("CmdStampaHelp"), QStringLiteral("Stampa la GUIDA"), this);
-    m_printGuide->setEnabled(false); // guide printing comes with the page-preview window
+    connect(m_printGuide, &QPushButton::clicked, this, [this] { printGuide(this); });
     m_hideGuide =
         makeButton(QStringLiteral("CmdNascondi"), QStringLiteral("Nascondi la guida"), this);
     guideButtons->addStretch();

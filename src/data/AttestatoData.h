@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+namespace giudizi {
+
+class Database;
+class Recordset;
+
+// The school data of the attestato header: the first row of `scuola`. A
+// field without value (null) is nothing; an empty text is a value.
+struct SchoolData {
+    std::optional<QString> titolosc;
+    std::optional<QString> nomesc;
+    std::optional<QString> indirizzosc;
+    std::optional<QString> dirigentesc;
+    std::optional<QString> trimquad;
+};
+
+// The scuola table, first row current (one is added when the table is empty).
+std::shared_ptr<Recordset> openSchoolRow(const std::shared_ptr<Database>& archive);
+SchoolData readSchoolData(const Recordset& school);
+// Writes one field of the school row now (one statement).
+void storeSchoolField(Recordset& school, const QString& column, const QString& value);
+// Writes the five fields as the editor frame gives them (one statement).
+void storeSchoolData(Recordset& school, const SchoolData& data);
+
+// The giudizi columns of the mark boxes, in box order: 13 for Media (ita ...
+// info), 11 for Elementare (no ls2, no info).
+QStringList markColumns(bool media);
+
+// The marks of a row as a sheet shows them: one text per box (empty for a
+// column without value), then opz1 and opz2.
+struct SheetMarks {
+    QStringList boxes;
+    QString opz1;
+    QString opz2;
+};
+SheetMarks readMarks(const Recordset& row, bool media);
+// Writes every subject column from its box (an empty box writes an empty
+// text) and opz1, opz2 only when their boxes are not empty; one statement.
+void writeMarks(Recordset& row, bool media, const SheetMarks& marks);
+
+} // namespace giudizi

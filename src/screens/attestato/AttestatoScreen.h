@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/Screen.h"
+#include "screens/Handovers.h"
+
+#include <memory>
+
+class QPushButton;
+
+namespace giudizi {
+
+class Recordset;
+class SchoolDataFrame;
+class SheetMockup;
+
+// What the Media and the Elementare attestato screens share: the sheet on
+// screen, its composition for the four kinds of paper, the school data, the
+// marks and the admission choice, preview and print. The twins differ in the
+// subjects and their order and in a few captions.
+class AttestatoScreen : public Screen, public AttestatoSheetScreen {
+    Q_OBJECT
+public:
+    bool composeSheet(const QString& printTarget) override;
+    void offerAdmission(bool lastTerm) override;
+
+    // The four compositions: marks or not, blank paper or letterhead.
+    bool CreaFoglio() { return compose(true, false); }
+    bool CreaFoglioNoIntest() { return compose(true, true); }
+    bool CreaFoglioSenzaVoti() { return compose(false, false); }
+    bool CreaFoSenzaVotiNoIntest() { return compose(false, true); }
+
+    // Opens the school data and asks for every field without value; false
+    // when the archive could not be read or written (the teacher was told).
+    bool Intestazione();
+    void Ammesso();
+    void NONammesso();
+
+    void CmdSalvaVoti_Click();
+    void CmdScuola_Click();
+    void CmdFrame1_Click();
+    void CmdAnteprima_Click();
+    void CmdStampa_Click();
+    void CmdScrittura_Click();
+    void Cmdmenu_Click();
+    void CmdEsco_Click();
+
+protected:
+    AttestatoScreen(bool media, const QString& title);
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool compose(bool withMarks, bool letterhead);
+    void fillFromRow();
+    void setAdmission(bool admitted);
+    void upperCaseMarks();
+    bool saveMarks();
+    // Builds the page (with or without marks) and previews or prints it.
+    void output(bool withMarks, bool print);
+    bool letterhead() const;
+
+    bool m_media;
+    SheetMockup* m_sheet = nullptr;
+    SchoolDataFrame* m_schoolFrame = nullptr;
+    QPushButton* m_saveMarks = nullptr;
+    // The pupil of the sheet: a cursor of this screen's own on the row handed
+    // over, so marks are written there whatever the other screens do.
+    std::shared_ptr<Recordset> m_row;
+    std::shared_ptr<Recordset> m_school;
+    int m_term = 0;
+};
+
+} // namespace giudizi

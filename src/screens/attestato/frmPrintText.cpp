@@ -1,0 +1,130 @@
+#include "screens/attestato/frmPrintText.h"
+
+#include "platform/PrinterDevice.h"
+#include "platform/ScreenRegistry.h"
+#include "platform/Widgets.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cmath>
+
+namespace giudizi {
+
+namespace {
+constexpr int kDotsPerMetreAt72Dpi = 2835;
+
+// The lines a text takes on the page once wrapped; empty lines at its end
+// print nothing.
+int printedLines(const QString& text, const PlainTextPrinter& printer)
+{
+    const QList<TextLine> lines = wrapText(text, printer.printableWidth(), printer.measure());
+    int count = static_cast<int>(lines.size());
+    while (count > 0 && lines.at(count - 1).text.trimmed().isEmpty())
+        --count;
+    return count;
+}
+} // namespace
+
+frmPrintText::frmPrintText()
+    : Screen(QStringLiteral("Printing Plain Text"))
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 8, 8, 8);
+    m_picture = makeLabel(QStringLiteral("Picture1"), QString(), this);
+    m_picture->setPixmap(QPixmap::fromImage(emblem()));
+    grid->addWidget(m_picture, 0, 0, Qt::AlignHCenter);
+    m_text = new QPlainTextEdit(QStringLiteral("Text1"), this);
+    m_text->setObjectName(QStringLiteral("TxtMain"));
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_text->setMaximumWidth(800); // about an A4 sheet on screen
+    grid->addWidget(m_text, 1, 0, Qt::AlignHCenter);
+    auto* close =
+        makeButton(QStringLiteral("Command1"), QStringLiteral("Chiudi Anteprima di stampa"), this);
+    close->setDefault(true);
+    grid->addWidget(close, 1, 1, Qt::AlignBottom);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(0, 1);
+    connect(close, &QPushButton::clicked, this, &frmPrintText::Command1_Click);
+    Form_Load();
+}
+
+void frmPrintText::Form_Load()
+{
+    fillScreen(this);
+}
+
+QImage frmPrintText::emblem()
+{
+    QImage image(QStringLiteral(":/attestato/emblema.png"));
+    image.setDotsPerMeterX(kDotsPerMetreAt72Dpi);
+    image.setDotsPerMeterY(kDotsPerMetreAt72Dpi);
+    return image;
+}
+
+PlainTextPage frmPrintText::page() const
+{
+    PlainTextPage page;
+    page.fontName = QStringLiteral("Arial");
+    page.fontSize = m_fontSize;
+    page.left = 10;
+    page.right = 10;
+    page.top = 20;
+    page.bottom = 30;
+    page.picture = emblem();
+    page.picturePosition = QPointF(95, 8);
+    return page;
+}
+
+void frmPrintText::setText(const QString& text, int points)
+{
+    m_fontSize = points;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(points);
+    m_text->setFont(font);
+    m_text->setPlainText(text);
+}
+
+PrintOutcome frmPrintText::outputAttestato(AttestatoPage sheet, bool print)
+{
+    m_fontSize = 12;
+    {
+        // Room for the page under the emblem: the fillers give way, so the
+        // signature stays on the sheet.
+        PrinterDevice printer;
+        const PlainTextPrinter plain(printer, page());
+        const TextFrame frame = plain.frame();
+        const int room = static_cast<int>(
+            std::floor((frame.bottom - frame.firstPageTop) / frame.lineHeight + 1e-6));
+        fitPage(
+            sheet, [&plain](const QString& text) { return printedLines(text, plain); }, room);
+    }
+    setText(sheet.text(), 12);
+    if (print)
+        return StampaTesto();
+    ScreenRegistry::open(QString::fromLatin1(Name));
+    return PrintOutcome::Printed;
+}
+
+PrintOutcome frmPrintText::CopiaHelp(const QString& guide)
+{
+    setText(guide, 10);
+    return StampaTesto();
+}
+
+PrintOutcome frmPrintText::StampaTesto()
+{
+    PrinterDevice printer;
+    PlainTextPrinter plain(printer, page());
+    return plain.printText(m_text->toPlainText());
+}
+
+void frmPrintText::Command1_Click()
+{
+    hide();
+}
+
+} // namespace giudizi
