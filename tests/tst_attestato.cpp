@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTextEdit>
 
 using namespace giudizi;
 using namespace giudizi::test;
@@ -372,6 +373,40 @@ private slots:
         click(sheet, QStringLiteral("CmdAnteprima"));
         QVERIFY(preview().contains(QStringLiteral("\n") + QString(29, '.')));
         QVERIFY(!preview().contains(QStringLiteral("Tedesco")));
+    }
+
+    // From the flexible composition: the sheet keeps its pupil while the
+    // composition goes on to the next one.
+    void marksStayWithThePupilOfTheSheet()
+    {
+        m_run = std::make_unique<ProgramRun>();
+        chooseStart(QStringLiteral("Flessibile"), QStringLiteral("Medie"), 3);
+        execArchive(QStringLiteral("UPDATE scuola SET titolosc = 'I', nomesc = 'G', "
+                                   "indirizzosc = 'V', dirigentesc = 'N', trimquad = 'TRIMESTRE'"));
+        click(QStringLiteral("Favviogiudix2"), QStringLiteral("Labprimo"));
+        const QString compose = QStringLiteral("Fgiudix2");
+        const auto enter = [&](const QString& name, const char* sex) {
+            click(compose, QStringLiteral("cmdsuccessivo"));
+            find<QLineEdit>(QStringLiteral("Fimmissio2"), "Text1")->setText(name);
+            click(QStringLiteral("Fimmissio2"), QString::fromLatin1(sex));
+            click(QStringLiteral("Fimmissio2"), QStringLiteral("cmdfatto"));
+            find<QTextEdit>(compose, "RTextB1")->setPlainText(QStringLiteral("lavora bene."));
+            click(compose, QStringLiteral("cmdmaiuscole"));
+        };
+        enter(QStringLiteral("Rossi Anna"), "LabF");
+        click(compose, QStringLiteral("cmdStampaFoglio"));
+        const QString sheet = QStringLiteral("FStampaFoglio");
+        QCOMPARE(caption(sheet, "LabAlunno"), QStringLiteral("ROSSI ANNA"));
+        QVERIFY(!find<QGroupBox>(sheet, "Framebocciato")->isVisible()); // term 1
+
+        enter(QStringLiteral("Verdi Luca"), "LabM");
+        find<QLineEdit>(sheet, "text1(0)")->setText(QStringLiteral("9"));
+        click(sheet, QStringLiteral("CmdSalvaVoti"));
+        const QList<QVariantMap> rows = archiveRows();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(0).value("ita").toString(), QStringLiteral("9"));
+        QVERIFY(rows.at(1).value("ita").isNull());
+        QCOMPARE(rows.at(1).value("giudizio").toString(), QStringLiteral("Lavora bene."));
     }
 
     void guidePrintsInArial10()

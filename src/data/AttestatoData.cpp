@@ -61,6 +61,32 @@ void storeSchoolData(Recordset& school, const SchoolData& data)
     });
 }
 
+std::shared_ptr<Recordset> openSheetRow(const std::shared_ptr<Database>& archive, qint64 key)
+{
+    auto row = Recordset::open(archive, QStringLiteral("giudizi"), QStringLiteral("rowid = ?"),
+                               {key}, QString());
+    if (row->recordCount() == 0)
+        throw MissingRowError();
+    row->moveFirst();
+    return row;
+}
+
+PupilOnSheet readPupilOnSheet(const Recordset& row)
+{
+    PupilOnSheet pupil;
+    pupil.anno = row.text(QStringLiteral("anno"));
+    pupil.quadrimestre = row.text(QStringLiteral("quadrimestre"));
+    pupil.term = row.field(QStringLiteral("quadrimestre")).toInt();
+    pupil.nome = row.text(QStringLiteral("nome"));
+    pupil.classe = row.text(QStringLiteral("classe"));
+    pupil.sezione = row.text(QStringLiteral("sezione"));
+    pupil.giudizio = row.text(QStringLiteral("giudizio"));
+    pupil.seclinstra = row.text(QStringLiteral("seclinstra"));
+    pupil.nomeopz1 = row.text(QStringLiteral("nomeopz1")).trimmed();
+    pupil.nomeopz2 = row.text(QStringLiteral("nomeopz2")).trimmed();
+    return pupil;
+}
+
 QStringList markColumns(bool media)
 {
     if (media)

@@ -28,6 +28,25 @@ void storeSchoolField(Recordset& school, const QString& column, const QString& v
 // Writes the five fields as the editor frame gives them (one statement).
 void storeSchoolData(Recordset& school, const SchoolData& data);
 
+// The row the attestato is for: a cursor of its own on exactly that row
+// (`key` is its data); throws MissingRowError when it is gone.
+std::shared_ptr<Recordset> openSheetRow(const std::shared_ptr<Database>& archive, qint64 key);
+
+// What the sheet shows of the pupil's row.
+struct PupilOnSheet {
+    QString anno;
+    QString quadrimestre;
+    int term = 0;
+    QString nome;
+    QString classe;
+    QString sezione;
+    QString giudizio;
+    QString seclinstra;
+    QString nomeopz1; // trimmed
+    QString nomeopz2;
+};
+PupilOnSheet readPupilOnSheet(const Recordset& row);
+
 // The giudizi columns of the mark boxes, in box order: 13 for Media (ita ...
 // info), 11 for Elementare (no ls2, no info).
 QStringList markColumns(bool media);

@@ -118,79 +118,93 @@ bool AttestatoScreen::composeSheet(const QString& printTarget)
 
 bool AttestatoScreen::compose(bool withMarks, bool letterhead)
 {
+    // Everything that can fail is read first: a sheet that cannot be made
+    // leaves no half-made screen, and no screen tied to the previous pupil.
+    const auto abandon = [this] {
+        m_row.reset();
+        hide();
+        return false;
+    };
+    if (!Intestazione())
+        return abandon();
+    SchoolData school;
+    PupilOnSheet pupil;
+    std::shared_ptr<Recordset> row;
+    try {
+        school = readSchoolData(*m_school);
+        const auto& handed = archiveStore().HandedJudgments;
+        if (!handed)
+            throw MissingRowError();
+        row = openSheetRow(archiveStore().ArchiveDb, handed->bookmark());
+        pupil = readPupilOnSheet(*row);
+    } catch (const DbError& e) {
+        msg::info(this, QStringLiteral("Non riesco a preparare l'attestato:\n%1").arg(e.text()));
+        return abandon();
+    }
+    SheetMarks marks;
+    if (withMarks) {
+        try {
+            marks = readMarks(*row, m_media);
+        } catch (const DbError&) {
+            // Marks that cannot be read leave their boxes empty.
+        }
+    }
+    // The sheet keeps its own cursor; the current record is another one on
+    // the same row, so what other screens do with it never moves this one.
+    m_row = row;
+    m_term = pupil.term;
+    try {
+        archiveStore().CurrentJudgment = openSheetRow(archiveStore().ArchiveDb, row->bookmark());
+    } catch (const DbError&) {
+        archiveStore().CurrentJudgment = row;
+    }
+
     for (const char* name : {"LabTit", "LabNomeScuola", "LabIndir"})
         m_sheet->label(QString::fromLatin1(name))->setVisible(!letterhead);
     m_sheet->showMarks(withMarks);
     m_saveMarks->setVisible(withMarks);
-    if (!Intestazione())
-        return false;
-    try {
-        const SchoolData school = readSchoolData(*m_school);
-        const auto text = [](const std::optional<QString>& value) {
-            return value.value_or(QString());
-        };
-        m_sheet->label(QStringLiteral("LabTit"))
-            ->setText(letterhead ? QString() : text(school.titolosc));
-        m_sheet->label(QStringLiteral("LabNomeScuola"))
-            ->setText(letterhead ? QString() : text(school.nomesc));
-        m_sheet->label(QStringLiteral("LabIndir"))
-            ->setText(letterhead ? QString() : text(school.indirizzosc));
-        m_sheet->label(QStringLiteral("LabDirSco"))->setText(text(school.dirigentesc));
-        m_sheet->label(QStringLiteral("Label6"))->setText(text(school.trimquad));
-        appState().termDivision = text(school.trimquad);
-
-        // The sheet's own cursor on the handed row (the current record from now on).
-        const auto& handed = archiveStore().HandedJudgments;
-        if (!handed)
-            throw MissingRowError();
-        m_row = Recordset::open(archiveStore().ArchiveDb, QStringLiteral("giudizi"),
-                                QStringLiteral("rowid = ?"), {handed->bookmark()}, QString());
-        if (m_row->recordCount() == 0)
-            throw MissingRowError();
-        archiveStore().CurrentJudgment = m_row;
-        fillFromRow();
-        if (withMarks) {
-            const SheetMarks marks = readMarks(*m_row, m_media);
-            for (int box = 0; box < m_sheet->markCount(); ++box)
-                m_sheet->markBox(box)->setText(marks.boxes.value(box));
-            if (m_sheet->optionalBox(1)->isEnabled())
-                m_sheet->optionalBox(1)->setText(marks.opz1);
-            if (m_sheet->optionalBox(2)->isEnabled())
-                m_sheet->optionalBox(2)->setText(marks.opz2);
-        }
-    } catch (const DbError& e) {
-        msg::info(this, QStringLiteral("Non riesco a preparare l'attestato:\n%1").arg(e.text()));
-        return false;
+    const auto text = [](const std::optional<QString>& value) { return value.value_or(QString()); };
+    m_sheet->label(QStringLiteral("LabTit"))
+        ->setText(letterhead ? QString() : text(school.titolosc));
+    m_sheet->label(QStringLiteral("LabNomeScuola"))
+        ->setText(letterhead ? QString() : text(school.nomesc));
+    m_sheet->label(QStringLiteral("LabIndir"))
+        ->setText(letterhead ? QString() : text(school.indirizzosc));
+    m_sheet->label(QStringLiteral("LabDirSco"))->setText(text(school.dirigentesc));
+    m_sheet->label(QStringLiteral("Label6"))->setText(text(school.trimquad));
+    appState().termDivision = text(school.trimquad);
+    showPupil(pupil);
+    if (withMarks) {
+        for (int box = 0; box < m_sheet->markCount(); ++box)
+            m_sheet->markBox(box)->setText(marks.boxes.value(box));
+        if (m_sheet->optionalBox(1)->isEnabled())
+            m_sheet->optionalBox(1)->setText(marks.opz1);
+        if (m_sheet->optionalBox(2)->isEnabled())
+            m_sheet->optionalBox(2)->setText(marks.opz2);
     }
     return true;
 }
 
-void AttestatoScreen::fillFromRow()
+void AttestatoScreen::showPupil(const PupilOnSheet& pupil)
 {
-    const Recordset& row = *m_row;
-    m_term = row.field(QStringLiteral("quadrimestre")).toInt();
-    m_sheet->label(QStringLiteral("LabAnno"))->setText(row.text(QStringLiteral("anno")));
-    m_sheet->label(QStringLiteral("LabQuad"))
-        ->setText(row.text(QStringLiteral("quadrimestre")) + QStringLiteral("°"));
-    m_sheet->label(QStringLiteral("LabAlunno"))->setText(row.text(QStringLiteral("nome")));
-    m_sheet->label(QStringLiteral("LabClasse"))->setText(row.text(QStringLiteral("classe")));
-    m_sheet->label(QStringLiteral("LabSezione"))->setText(row.text(QStringLiteral("sezione")));
-    m_sheet->judgmentBox()->setPlainText(row.text(QStringLiteral("giudizio")));
-
-    const QString language = row.text(QStringLiteral("seclinstra"));
+    m_sheet->label(QStringLiteral("LabAnno"))->setText(pupil.anno);
+    m_sheet->label(QStringLiteral("LabQuad"))->setText(pupil.quadrimestre + QStringLiteral("°"));
+    m_sheet->label(QStringLiteral("LabAlunno"))->setText(pupil.nome);
+    m_sheet->label(QStringLiteral("LabClasse"))->setText(pupil.classe);
+    m_sheet->label(QStringLiteral("LabSezione"))->setText(pupil.sezione);
+    m_sheet->judgmentBox()->setPlainText(pupil.giudizio);
     if (m_media) {
-        m_sheet->subjectLabel(4)->setText(language);
-        // "nessuna", whatever its case, means no second language.
+        m_sheet->subjectLabel(4)->setText(pupil.seclinstra);
+        // "nessuna", whatever its case, or nothing: no second language.
+        const QString language = pupil.seclinstra.trimmed();
         m_sheet->markBox(4)->setEnabled(
-            language.trimmed().compare(QLatin1String("nessuna"), Qt::CaseInsensitive) != 0);
+            !language.isEmpty() &&
+            language.compare(QLatin1String("nessuna"), Qt::CaseInsensitive) != 0);
     }
-    for (int which : {1, 2}) {
-        const QString name =
-            row.text(which == 1 ? QStringLiteral("nomeopz1") : QStringLiteral("nomeopz2"))
-                .trimmed();
-        m_sheet->label(QStringLiteral("LabNomOpz%1").arg(which))->setText(name);
-        m_sheet->optionalBox(which)->setEnabled(name != QLatin1String("Nessuna"));
-    }
+    m_sheet->label(QStringLiteral("LabNomOpz1"))->setText(pupil.nomeopz1);
+    m_sheet->label(QStringLiteral("LabNomOpz2"))->setText(pupil.nomeopz2);
+    m_sheet->optionalBox(1)->setEnabled(pupil.nomeopz1 != QLatin1String("Nessuna"));
+    m_sheet->optionalBox(2)->setEnabled(pupil.nomeopz2 != QLatin1String("Nessuna"));
 }
 
 bool AttestatoScreen::Intestazione()
@@ -243,8 +257,11 @@ bool AttestatoScreen::Intestazione()
 void AttestatoScreen::offerAdmission(bool lastTerm)
 {
     m_sheet->admissionFrame()->setVisible(lastTerm);
-    if (lastTerm)
-        Ammesso();
+    if (!lastTerm)
+        return;
+    // Never the previous pupil's sentence, when this pupil's has no wording.
+    m_sheet->label(QStringLiteral("LabFinale"))->clear();
+    Ammesso();
 }
 
 void AttestatoScreen::Ammesso()

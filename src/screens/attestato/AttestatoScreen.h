@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AttestatoData.h"
 #include "platform/Screen.h"
 #include "screens/Handovers.h"
 
@@ -50,7 +51,7 @@ protected:
 
 private:
     bool compose(bool withMarks, bool letterhead);
-    void fillFromRow();
+    void showPupil(const PupilOnSheet& pupil);
     void setAdmission(bool admitted);
     void upperCaseMarks();
     bool saveMarks();

@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <cmath>
 
 namespace giudizi {
@@ -39,8 +41,12 @@ frmPrintText::frmPrintText()
     m_text = new QPlainTextEdit(QStringLiteral("Text1"), this);
     m_text->setObjectName(QStringLiteral("TxtMain"));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Lines wrap where the paper's do: 190 mm between the margins.
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_text->setMaximumWidth(800); // about an A4 sheet on screen
+    m_text->document()->setDocumentMargin(0);
+    m_text->setFixedWidth(qRound(190 / 25.4 * logicalDpiX()) +
+                          m_text->verticalScrollBar()->sizeHint().width() +
+                          2 * m_text->frameWidth());
     grid->addWidget(m_text, 1, 0, Qt::AlignHCenter);
     auto* close =
         makeButton(QStringLiteral("Command1"), QStringLiteral("Chiudi Anteprima di stampa"), this);
