@@ -16,6 +16,8 @@
 #include "screens/attestato/frmPrintText.h"
 #include "screens/compose/Fgiudix2.h"
 #include "screens/compose/FgiudixRIGID.h"
+#include "screens/descriptors/FmodificRIGID.h"
+#include "screens/descriptors/fmodifica2.h"
 #include "screens/entry/Fimmissio2.h"
 #include "screens/entry/FimmissioELEM.h"
 #include "screens/start/Favvio.h"
@@ -44,6 +46,8 @@ void registerScreens()
     ScreenRegistry::registerScreen<FStampaFoglio>();
     ScreenRegistry::registerScreen<FStampaELEM>();
     ScreenRegistry::registerScreen<frmPrintText>();
+    ScreenRegistry::registerScreen<fmodifica2>();
+    ScreenRegistry::registerScreen<FmodificRIGID>();
 }
 } // namespace
 

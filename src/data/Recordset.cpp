@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 namespace giudizi {
 
@@ -92,6 +93,13 @@ bool Recordset::eof() const
 bool Recordset::bof() const
 {
     return m_pos < 0 || m_keys.isEmpty();
+}
+
+void Recordset::setAbsolutePosition(int index)
+{
+    m_pos = std::clamp(index, 0, static_cast<int>(m_keys.size()));
+    m_afterDelete = false;
+    m_loaded = false;
 }
 
 void Recordset::moveFirst()

@@ -38,6 +38,8 @@ public:
     int recordCount() const { return m_keys.size(); }
     int absolutePosition() const { return m_pos; }
 
+    // Stands on the row at `index` (from 0) of the keyset.
+    void setAbsolutePosition(int index);
     void moveFirst();
     void moveLast();
     void moveNext();

@@ -9,8 +9,7 @@ QString pdfDirectory()
 
 QString floppyDirectory()
 {
-    const QString dir = qEnvironmentVariable("GIUDIZI_FLOPPY_DIR");
-    return dir.isEmpty() ? QStringLiteral("/media/floppy") : dir;
+    return qEnvironmentVariable("GIUDIZI_FLOPPY_DIR");
 }
 
 } // namespace giudizi::environment

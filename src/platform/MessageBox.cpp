@@ -28,10 +28,11 @@ void info(QWidget* parent, const QString& text)
     run(parent, text, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool okCancel(QWidget* parent, const QString& text)
+bool okCancel(QWidget* parent, const QString& text, Default defaultButton)
 {
     return run(parent, text, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel,
-               QMessageBox::Ok) == QMessageBox::Ok;
+               defaultButton == Default::No ? QMessageBox::Cancel : QMessageBox::Ok) ==
+           QMessageBox::Ok;
 }
 
 bool yesNo(QWidget* parent, const QString& text, Default defaultButton)

@@ -10,11 +10,11 @@ namespace giudizi::msg {
 // Every message of the program is a modal QMessageBox run with exec(), so that
 // the teacher (and a test) answers it before anything else happens.
 void info(QWidget* parent, const QString& text);
-// true when the teacher pressed OK.
-bool okCancel(QWidget* parent, const QString& text);
 // Which button Enter presses. A question whose Yes discards or deletes the
 // teacher's work defaults to No.
 enum class Default { Yes, No };
+// true when the teacher pressed OK. Default::No makes Cancel the default.
+bool okCancel(QWidget* parent, const QString& text, Default defaultButton = Default::Yes);
 // true when the teacher pressed Yes.
 bool yesNo(QWidget* parent, const QString& text, Default defaultButton = Default::Yes);
 

@@ -59,6 +59,19 @@ PrintOutcome PlainTextPrinter::printText(const QString& text)
     return printLines(wrapText(text, printableWidth(), measure()));
 }
 
+PrintOutcome PlainTextPrinter::printFittedLines(const QList<TextLine>& lines)
+{
+    const double width = printableWidth();
+    const TextMeasure measuring = measure();
+    QList<TextLine> fitted;
+    for (const TextLine& line : lines) {
+        const QStringList pieces = wrapParagraph(line.text, width, measuring, line.continuation);
+        for (int i = 0; i < pieces.size(); ++i)
+            fitted.append({pieces.at(i), i == 0 && line.newPageBefore, QString()});
+    }
+    return printLines(fitted);
+}
+
 PrintOutcome PlainTextPrinter::printLines(const QList<TextLine>& lines)
 {
     if (!m_printer.isAvailable() || !m_printer.startDocument())

@@ -44,6 +44,9 @@ public:
     PrintOutcome printText(const QString& text);
     // Prints lines already built, as one job.
     PrintOutcome printLines(const QList<TextLine>& lines);
+    // Prints lines built by the caller, as one job; a line wider than the
+    // page goes on on the next line, after its continuation indent.
+    PrintOutcome printFittedLines(const QList<TextLine>& lines);
 
 private:
     PrinterDevice& m_printer;

@@ -34,8 +34,15 @@ QStringList wrapParagraph(const QString& paragraph, double width, const TextMeas
 
 // One line to be placed on the pages.
 struct TextLine {
+    TextLine(QString text = QString(), bool newPageBefore = false, QString continuation = QString())
+        : text(std::move(text))
+        , newPageBefore(newPageBefore)
+        , continuation(std::move(continuation))
+    {
+    }
     QString text;
     bool newPageBefore = false; // a page break the document asks for
+    QString continuation;       // where it is too wide: the indent of what goes on
 };
 
 // Where lines may go on a page.

@@ -213,6 +213,23 @@ private:
 
 } // namespace
 
+DialogHandler::DialogHandler(std::function<void(QWidget*)> handler)
+    : m_timer(std::make_unique<QTimer>())
+{
+    ++pendingAnswers();
+    m_timer->setInterval(0);
+    QObject::connect(m_timer.get(), &QTimer::timeout, [handler] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            handler(modal);
+    });
+    m_timer->start();
+}
+
+DialogHandler::~DialogHandler()
+{
+    --pendingAnswers();
+}
+
 void watchForUnexpectedDialogs()
 {
     UnexpectedDialogs::instance();

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QComboBox;
+class QTimer;
 class QWidget;
 
 namespace giudizi::test {
@@ -94,6 +95,17 @@ public:
 private:
     struct State;
     std::shared_ptr<State> m_state;
+};
+
+// While it lives, every dialog that comes up is handed to `handler` (a file
+// dialog, say), and no dialog counts as unexpected.
+class DialogHandler {
+public:
+    explicit DialogHandler(std::function<void(QWidget* dialog)> handler);
+    ~DialogHandler();
+
+private:
+    std::unique_ptr<QTimer> m_timer;
 };
 
 // From the first call on, any dialog that appears while no ModalAnswer waits

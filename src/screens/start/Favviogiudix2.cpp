@@ -11,7 +11,7 @@
 namespace giudizi {
 
 Favviogiudix2::Favviogiudix2()
-    : WritingMenu(QStringLiteral("Modello FLESSIBILE"))
+    : WritingMenu(QStringLiteral("Modello FLESSIBILE"), QStringLiteral("fmodifica2"))
 {
     connect(
         addTermEntry(QStringLiteral("Labprimo"), QStringLiteral("1° trimestre o quadrimestre"), 0),

@@ -13,7 +13,7 @@
 namespace giudizi {
 
 FavviogiudixRIG::FavviogiudixRIG()
-    : WritingMenu(QStringLiteral("Modello RIGIDO"))
+    : WritingMenu(QStringLiteral("Modello RIGIDO"), QStringLiteral("FmodificRIGID"))
 {
     struct Entry {
         const char* name;

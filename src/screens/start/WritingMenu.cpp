@@ -2,8 +2,10 @@
 
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
+#include "data/Backup.h"
 #include "data/DataFolder.h"
 #include "data/DbError.h"
+#include "platform/BackupTarget.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
@@ -14,6 +16,7 @@
 #include "screens/start/MenuStyle.h"
 #include "shared/Guide.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,8 +33,9 @@ const QString kToolColor = QStringLiteral("#30607a");
 const QString kExitColor = QStringLiteral("#8a3030");
 } // namespace
 
-WritingMenu::WritingMenu(const QString& modelCaption)
+WritingMenu::WritingMenu(const QString& modelCaption, const QString& editor)
     : Screen(QStringLiteral("Giudizi - Menù"), true)
+    , m_editor(editor)
 {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(16, 16, 16, 16);
@@ -86,26 +90,21 @@ WritingMenu::WritingMenu(const QString& modelCaption)
     picture->addLayout(others);
     root->addWidget(image1);
 
-    // Entries whose screens are not part of this version stay visibly inactive.
-    for (const char* name : {"Labmodifica"}) {
-        auto* tile = findChild<ClickLabel*>(QString::fromLatin1(name));
-        tile->setEnabled(false);
-        tile->setToolTip(QStringLiteral("Non ancora disponibile in questa versione"));
-    }
     connect(findChild<ClickLabel*>(QStringLiteral("Labesco")), &ClickLabel::clicked, this,
             &WritingMenu::Labesco_Click);
     connect(findChild<ClickLabel*>(QStringLiteral("Labstampa")), &ClickLabel::clicked, this,
             &WritingMenu::Labstampa_Click);
     connect(findChild<ClickLabel*>(QStringLiteral("LabGRID")), &ClickLabel::clicked, this,
             &WritingMenu::LabGRID_Click);
+    connect(findChild<ClickLabel*>(QStringLiteral("Labmodifica")), &ClickLabel::clicked, this,
+            &WritingMenu::Labmodifica_Click);
 
     auto* links = new QHBoxLayout;
     auto* label1 = makeClickLabel(QStringLiteral("Label1"),
                                   QStringLiteral("Cambia Grado scuola e/o tipo attestato"), this);
     auto* floppy = makeClickLabel(QStringLiteral("LabFloppy"),
                                   QStringLiteral("Copia l'archivio su floppy"), this);
-    floppy->setEnabled(false);
-    floppy->setToolTip(QStringLiteral("Non ancora disponibile in questa versione"));
+    connect(floppy, &ClickLabel::clicked, this, &WritingMenu::LabFloppy_Click);
     auto* help = makeClickLabel(QStringLiteral("LabHELP"), QStringLiteral("Aiuto?"), this);
     for (ClickLabel* l : {label1, floppy, help})
         l->setStyleSheet(QStringLiteral("QLabel { color: #0000c0; text-decoration: underline; }"
@@ -197,6 +196,39 @@ void WritingMenu::LabGRID_Click()
         grid->refreshArchive();
     hide();
     ScreenRegistry::open(panorama);
+}
+
+void WritingMenu::Labmodifica_Click()
+{
+    hide();
+    ScreenRegistry::open(m_editor);
+}
+
+void WritingMenu::LabFloppy_Click()
+{
+    if (!msg::okCancel(this,
+                       QStringLiteral("Se sul floppy è già presente una copia dell'archivio, essa "
+                                      "verrà sovrascritta. Al termine della copia il programma "
+                                      "verrà chiuso. Non resta che riavviarlo..."),
+                       msg::Default::No))
+        return;
+    const std::optional<QString> folder = chooseBackupFolder(this);
+    if (!folder)
+        return;
+    const ArchiveStore& store = archiveStore();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool copied =
+        backUpDatabases({{store.ArchiveDb, QStringLiteral("Valutazioni.mdb")},
+                         {store.DescriptorDb, QStringLiteral("DBgiudix2.mdb")},
+                         {store.PrintSettingsDb, QStringLiteral("stampagiudix.mdb")}},
+                        *folder, nullptr);
+    QApplication::restoreOverrideCursor();
+    if (!copied) {
+        msg::info(this, QStringLiteral("Probabilmente non hai inserito un Floppy nuovo. "
+                                       "Inseriscilo e riprova."));
+        return;
+    }
+    endProgram(0);
 }
 
 void WritingMenu::Label1_Click()

@@ -25,13 +25,16 @@ public:
 
     void Labstampa_Click();
     void LabGRID_Click();
+    void Labmodifica_Click();
+    void LabFloppy_Click();
     void Label1_Click();
     void LabHELP_Click();
     void CmdNascondi_Click();
     void Labesco_Click();
 
 protected:
-    WritingMenu(const QString& modelCaption);
+    // `editor`: the window name of the model's descriptor editor.
+    WritingMenu(const QString& modelCaption, const QString& editor);
     // Adds an entry to the term row of the picture.
     ClickLabel* addTermEntry(const QString& name, const QString& caption, int column);
     QPlainTextEdit* guideBox() const { return m_guide; }
@@ -41,6 +44,7 @@ private:
     QPlainTextEdit* m_guide = nullptr;
     QPushButton* m_printGuide = nullptr;
     QPushButton* m_hideGuide = nullptr;
+    QString m_editor;
     bool m_loaded = false;
 };
 

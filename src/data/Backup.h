@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <memory>
+
+namespace giudizi {
+
+class Database;
+
+// One database of the backup set and the file name it takes in the folder.
+struct BackupItem {
+    std::shared_ptr<Database> database;
+    QString fileName;
+};
+
+// Copies the open databases into `folder` as one consistent, verified set:
+// each is copied with the engine's backup interface under a temporary name,
+// each copy is opened and must pass the integrity check, and only then do
+// the copies take the place of the previous backup (kept aside until all
+// three are in place). Any failure leaves the previous backup as it was and
+// removes what was written; false with the reason in *error.
+bool backUpDatabases(const QList<BackupItem>& items, const QString& folder, QString* error);
+
+} // namespace giudizi
