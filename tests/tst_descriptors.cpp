@@ -1,6 +1,7 @@
 // The descriptor editors and their printed grids, and the backup of the
 // archive: the renumbering passes on their own, then the screens as a
 // teacher uses them, checked in the catalogue, in the grid and on paper.
+#include "data/AppState.h"
 #include "data/ArchiveStore.h"
 #include "data/Database.h"
 #include "shared/CatalogueGrid.h"
@@ -297,6 +298,11 @@ private slots:
                               q.value(3).toString()}),
                  QStringList({"0", "ultimo", "Titolo due", "Inizia due"}));
 
+        // The composition moving its aspect meanwhile does not move the editor's.
+        appState().currentStep = 5;
+        clickGrid(kRigidEditor, 1);
+        QCOMPARE(gridRows(kRigidEditor), QStringList({"0 ultimo"}));
+
         // A new row: "99" and "?", in the aspect on screen.
         clickAnswering(kRigidEditor, "CmdAggiungi", QMessageBox::Yes);
         QCOMPARE(gridRows(kRigidEditor).last(), QStringLiteral("99 ?"));
@@ -348,6 +354,15 @@ private slots:
         QCOMPARE(rows.value(0).toString(), QStringLiteral("ROSSI"));
         archive.reset();
         QVERIFY(QDir(floppy.path()).entryList(QDir::Files | QDir::Hidden).size() == 3);
+
+        // No medium: said, nothing written, the program goes on.
+        qputenv("GIUDIZI_FLOPPY_DIR", floppy.filePath("manca").toLocal8Bit());
+        {
+            ModalAnswer answers(QList<int>{QMessageBox::Ok, QMessageBox::Ok});
+            click(menu("Flessibile"), QStringLiteral("LabFloppy"));
+            QVERIFY(answers.texts().value(1).startsWith(QStringLiteral("Probabilmente")));
+        }
+        qputenv("GIUDIZI_FLOPPY_DIR", floppy.path().toLocal8Bit());
 
         // A copy that cannot take its place: the earlier backup stays whole.
         QFile previous(floppy.filePath("Valutazioni.mdb"));

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace giudizi {
 
@@ -70,6 +72,30 @@ void removeAll(const QStringList& files)
         QFile::remove(file);
 }
 
+// Down to the medium before the teacher takes it away: a file's contents, or a
+// folder's list of names.
+bool syncToDisk(const QString& path, bool folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), folder ? O_RDONLY | O_DIRECTORY : O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+// A backup replaced halfway by a run that died: the previous copy kept aside
+// goes back where it was.
+void recoverInterruptedReplace(const QDir& dir, const QList<BackupItem>& items)
+{
+    for (const BackupItem& item : items) {
+        const QString target = dir.filePath(item.fileName);
+        if (!QFileInfo::exists(target) && QFileInfo::exists(target + kOldSuffix))
+            QFile::rename(target + kOldSuffix, target);
+    }
+}
+
 } // namespace
 
 bool backUpDatabases(const QList<BackupItem>& items, const QString& folder, QString* error)
@@ -82,12 +108,15 @@ bool backUpDatabases(const QList<BackupItem>& items, const QString& folder, QStr
         *error = QStringLiteral("La cartella %1 non esiste.").arg(folder);
         return false;
     }
+    recoverInterruptedReplace(dir, items);
     QStringList copies;
     for (const BackupItem& item : items) {
         const QString copy = dir.filePath(QLatin1Char('.') + item.fileName + kNewSuffix);
         copies.append(copy);
         if (!item.database || !copyDatabase(*item.database, copy, error) ||
-            !verifyCopy(copy, error)) {
+            !verifyCopy(copy, error) || !syncToDisk(copy, false)) {
+            if (error->isEmpty())
+                *error = QStringLiteral("%1: la copia non si può scrivere.").arg(copy);
             removeAll(copies);
             return false;
         }
@@ -110,14 +139,21 @@ bool backUpDatabases(const QList<BackupItem>& items, const QString& folder, QStr
                          .arg(target);
             removeAll(placed);
             for (const QString& previous : keptAside)
-                QFile::rename(previous + kOldSuffix, previous);
+                if (!QFile::rename(previous + kOldSuffix, previous))
+                    *error += QStringLiteral(" La copia precedente è rimasta in %1.")
+                                  .arg(previous + kOldSuffix);
             removeAll(copies);
             return false;
         }
         placed.append(target);
     }
+    if (!syncToDisk(dir.absolutePath(), true)) {
+        *error = QStringLiteral("%1: la copia non è stata scritta sul supporto.").arg(folder);
+        return false;
+    }
     for (const QString& previous : keptAside)
         QFile::remove(previous + kOldSuffix);
+    syncToDisk(dir.absolutePath(), true); // the leftovers' removal: nice to have on the medium
     return true;
 }
 

@@ -75,6 +75,18 @@ void addDescriptor(Recordset& workingSet, const CatalogueKind& kind, const QStri
 void saveDescriptor(Recordset& workingSet, const CatalogueKind& kind, const DescriptorEdit& edit)
 {
     const Recordset::Bookmark saved = workingSet.bookmark();
+    // Whatever happens, the working set stands again on the row saved.
+    struct Back {
+        Recordset& rows;
+        Recordset::Bookmark key;
+        ~Back()
+        {
+            try {
+                rows.setBookmark(key);
+            } catch (const DbError&) {
+            }
+        }
+    } back{workingSet, saved};
     Database::Transaction transaction(*workingSet.database());
     workingSet.edit();
     workingSet.setField(kOrdine, edit.ordine);
@@ -91,7 +103,6 @@ void saveDescriptor(Recordset& workingSet, const CatalogueKind& kind, const Desc
     QVector<NumberedRow> numbers = numbered(rows);
     const QList<int> changed = Riordina(numbers, edit.ordine, edit.text);
     storeNumbers(workingSet, rows, numbers, changed);
-    workingSet.setBookmark(saved);
     transaction.commit();
 }
 

@@ -161,7 +161,8 @@ void DescriptorEditor::Grid_Click(int row)
         return;
     m_text->setPlainText(m_grid->item(row - 1, 1)->text());
     m_number->setText(m_grid->item(row - 1, 0)->text());
-    m_rememberedText = m_text->toPlainText();
+    // The stored text, exactly: the one a deletion looks for.
+    m_rememberedText = m_rows.at(row - 1).text;
     m_workingSet->setAbsolutePosition(row - 1);
     m_save->setEnabled(editable());
     rowClicked(m_rows.at(row - 1));

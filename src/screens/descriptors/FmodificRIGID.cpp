@@ -160,6 +160,9 @@ void FmodificRIGID::colourAspects(int selected, bool enabled)
 
 void FmodificRIGID::selectAspect(int index)
 {
+    // A title belongs to its aspect: none is handed to another one.
+    m_rememberedTitle.clear();
+    m_rememberedOpening.clear();
     appState().currentStep = static_cast<qint16>(index);
     m_aspect = index + 1;
     colourAspects(index, true);
@@ -203,6 +206,8 @@ std::shared_ptr<Recordset> FmodificRIGID::loadWorkingSet()
     if (m_aspect > 10)
         return Recordset::open(archiveStore().DescriptorDb, m_table, QStringLiteral("0"), {},
                                QString());
+    // The shared loaders read the step; the composition may have moved it since.
+    appState().currentStep = static_cast<qint16>(m_aspect - 1);
     if (m_table == QLatin1String("classeAq1"))
         CaricaClasseAq1();
     else if (m_table == QLatin1String("classeAq2"))

@@ -6,6 +6,7 @@
 #include "platform/Colors.h"
 #include "platform/MessageBox.h"
 #include "platform/Widgets.h"
+#include "printing/PrintOutcome.h"
 #include "shared/CatalogueGrid.h"
 #include "shared/Catalogues.h"
 
@@ -132,9 +133,9 @@ void fmodifica2::printTerm(int term)
                 phrases.append(rows->text(QStringLiteral("descrittori")));
             areas.append(phrases);
         }
-    } catch (const DbError& e) {
+    } catch (const DbError&) {
         printFrame()->hide();
-        msg::info(this, e.text());
+        msg::info(this, kPrinterProblem); // any failure of this print
         return;
     }
     printGrid(flexibleGridLines(QString::fromLatin1(titles[term - 1]), areas));
