@@ -424,21 +424,28 @@ private slots:
     void frameIsMeasuredFromThePaperEdges_data()
     {
         QTest::addColumn<double>("strip"); // millimetres
+        QTest::addColumn<double>("topStrip");
         QTest::addColumn<int>("left");
         QTest::addColumn<double>("top");
         QTest::addColumn<double>("right");
         QTest::addColumn<double>("expectedLeft"); // twips from the paper edge
         QTest::addColumn<double>("expectedTop");
-        QTest::newRow("no strip") << 0.0 << 1500 << 2835.0 << 1500.0 << 1500.0 << 2835.0;
-        QTest::newRow("laser strip") << 4.23 << 1500 << 2835.0 << 1500.0 << 1500.0 << 2835.0;
-        QTest::newRow("inkjet strip") << 6.35 << 1700 << 4000.0 << 1200.0 << 1700.0 << 4000.0;
+        QTest::newRow("no strip") << 0.0 << 0.0 << 1500 << 2835.0 << 1500.0 << 1500.0 << 2835.0;
+        QTest::newRow("laser strip")
+            << 4.23 << 4.23 << 1500 << 2835.0 << 1500.0 << 1500.0 << 2835.0;
+        QTest::newRow("inkjet strip")
+            << 6.35 << 6.35 << 1700 << 4000.0 << 1200.0 << 1700.0 << 4000.0;
+        // Strips of different widths on the left and at the top.
+        QTest::newRow("unequal strips")
+            << 3.0 << 12.0 << 1500 << 2835.0 << 1500.0 << 1500.0 << 2835.0;
         // Margins inside the strip: the text starts where the printer can print.
         QTest::newRow("margin in the strip")
-            << 10.0 << 300 << 400.0 << 1500.0 << 10 * 1440 / 25.4 << 10 * 1440 / 25.4;
+            << 10.0 << 10.0 << 300 << 400.0 << 1500.0 << 10 * 1440 / 25.4 << 10 * 1440 / 25.4;
     }
     void frameIsMeasuredFromThePaperEdges()
     {
         QFETCH(double, strip);
+        QFETCH(double, topStrip);
         QFETCH(int, left);
         QFETCH(double, top);
         QFETCH(double, right);
@@ -448,7 +455,7 @@ private slots:
         box.document()->setDefaultFont(arial12());
         box.setPlainText(judgment(700));
         PrinterDevice printer;
-        printer.setUnprintableMargins(QMarginsF(strip, strip, strip, strip));
+        printer.setUnprintableMargins(QMarginsF(strip, topStrip, strip, strip));
         QCOMPARE(StampaRiquadro(&box, left, top, right, kBottomMargin, printer),
                  PrintOutcome::Printed);
         const PdfText pdf = readPdf(lastPdf(pdfDir()));
@@ -502,7 +509,7 @@ private slots:
 
     void longJudgmentContinuesInTheSameFrame()
     {
-        composeAndSave(QStringLiteral("Flessibile"), 1, judgment(4500));
+        composeAndSave(QStringLiteral("Flessibile"), 1, judgment(9000));
         if (QTest::currentTestFailed())
             return;
         setPosition(QStringLiteral("scheda"),
@@ -511,7 +518,7 @@ private slots:
         printCard(pdf);
         if (QTest::currentTestFailed())
             return;
-        QVERIFY2(pdf.pageCount() >= 2, "the judgment should not fit in one frame");
+        QVERIFY2(pdf.pageCount() >= 3, "the judgment should take three frames");
         for (int page = 0; page < pdf.pageCount(); ++page) {
             const QList<PdfWord> words = pdf.wordsOnPage(page);
             QVERIFY(!words.isEmpty());

@@ -235,11 +235,15 @@ private slots:
 
     void wholeNumbersOnly()
     {
-        QCOMPARE(parseWholeNumber(QStringLiteral(" 3 ")), std::optional<int>(3));
-        QVERIFY(!parseWholeNumber(QStringLiteral("3a")));
-        QVERIFY(!parseWholeNumber(QStringLiteral("")));
-        QVERIFY(!parseWholeNumber(QStringLiteral("-1")));
-        QVERIFY(!parseWholeNumber(QStringLiteral("2.5")));
+        QCOMPARE(parseClassOrTerm(QStringLiteral(" 3 ")), std::optional<int>(3));
+        QVERIFY(!parseClassOrTerm(QStringLiteral("3a")));
+        QVERIFY(!parseClassOrTerm(QStringLiteral("")));
+        QVERIFY(!parseClassOrTerm(QStringLiteral("-1")));
+        QVERIFY(!parseClassOrTerm(QStringLiteral("2.5")));
+        // What the program's state cannot hold is refused too.
+        QVERIFY(!parseClassOrTerm(QStringLiteral("0")));
+        QVERIFY(!parseClassOrTerm(QStringLiteral("70000")));
+        QCOMPARE(parseClassOrTerm(QStringLiteral("32767")), std::optional<int>(32767));
     }
 };
 

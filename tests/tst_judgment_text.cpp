@@ -31,6 +31,8 @@ private slots:
                                << "";
         QTest::newRow("accented after period") << "bene. è"
                                                << "Bene. È";
+        QTest::newRow("an ellipsis is no sentence end") << "e poi... dopo. sì"
+                                                        << "E poi... dopo. Sì";
     }
     void capitals()
     {

@@ -6,9 +6,12 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace giudizi;
 using namespace giudizi::test;
@@ -26,6 +29,13 @@ int runChild(const QString& scenario)
         startAndEnter();
         chooseStart(QStringLiteral("Flessibile"), QStringLiteral("Medie"), 0);
         click(QStringLiteral("Favviogiudix2"), QStringLiteral("Labesco"));
+    } else if (scenario == QLatin1String("second")) {
+        ModalAnswer ok(QMessageBox::Ok);
+        setEndProgramHandler([&ok](int status) {
+            std::fputs(qPrintable(ok.text()), stdout);
+            std::exit(status);
+        });
+        startApplication();
     } else if (scenario == QLatin1String("broken")) {
         QFile::remove(datafiles::printSettingsPath());
         ModalAnswer ok(QMessageBox::Ok);
@@ -46,6 +56,27 @@ private slots:
         QTest::newRow("Esco on the start screen") << "start" << 0;
         QTest::newRow("Esco on a menu, databases open") << "menu" << 0;
         QTest::newRow("a database file missing") << "broken" << 1;
+    }
+
+    // A second copy on the same data folder says so and ends.
+    void oneCopyPerDataFolder()
+    {
+        WorkFolder work;
+        QString error;
+        QVERIFY(createDataFolder(datafiles::folder(), &error));
+        QLockFile first(datafiles::folder() + QStringLiteral("/giudizi.lock"));
+        QVERIFY(first.tryLock(0));
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kChildVariable), QStringLiteral("second"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.setWorkingDirectory(work.path());
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(child.readAllStandardOutput())
+                    .startsWith(QStringLiteral("Il programma è già aperto su questi dati")));
     }
     void endsWithItsStatus()
     {

@@ -1,5 +1,9 @@
 #include "app/application.h"
 
+#include <QDir>
+#include <QLockFile>
+#include <memory>
+
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
 #include "data/DataFolder.h"
@@ -27,6 +31,24 @@
 namespace giudizi {
 
 namespace {
+// The data folder belongs to one running copy of the program at a time.
+std::unique_ptr<QLockFile>& folderLock()
+{
+    static std::unique_ptr<QLockFile> lock;
+    return lock;
+}
+
+bool lockDataFolder()
+{
+    folderLock().reset(); // a new run in this process takes the folder afresh
+    auto lock = std::make_unique<QLockFile>(datafiles::folder() + QStringLiteral("/giudizi.lock"));
+    lock->setStaleLockTime(0); // held for the whole run: only a dead holder frees it
+    if (!lock->tryLock(0))
+        return false;
+    folderLock() = std::move(lock);
+    return true;
+}
+
 // Every window class, so that screens can reach each other by name.
 void registerScreens()
 {
@@ -61,6 +83,13 @@ bool startApplication()
     const DataFolderResult data = prepareDataFolder();
     if (!data.ok) {
         msg::info(nullptr, data.error);
+        endProgram(1);
+        return false;
+    }
+    if (!lockDataFolder()) {
+        msg::info(nullptr, QStringLiteral("Il programma è già aperto su questi dati (cartella "
+                                          "%1): chiudi l'altra finestra e riprova.")
+                               .arg(QDir(datafiles::folder()).absolutePath()));
         endProgram(1);
         return false;
     }

@@ -42,10 +42,10 @@ std::variant<JudgmentCorrection, CorrectionProblem> correctionOf(const ShownJudg
 {
     if (typed.giudizio.isEmpty())
         return CorrectionProblem::EmptyText;
-    const auto classe = parseWholeNumber(typed.classe);
+    const auto classe = parseClassOrTerm(typed.classe);
     if (!classe)
         return CorrectionProblem::ClassNotNumber;
-    const auto term = parseWholeNumber(typed.quadrimestre);
+    const auto term = parseClassOrTerm(typed.quadrimestre);
     if (!term)
         return CorrectionProblem::TermNotNumber;
     JudgmentCorrection c;

@@ -13,6 +13,8 @@
 namespace giudizi {
 
 namespace {
+constexpr int kBusyTimeoutMs = 2000;
+
 QString nextConnectionName()
 {
     static std::atomic<int> counter{0};
@@ -52,7 +54,10 @@ std::shared_ptr<Database> Database::openConnection(const QString& path, bool mus
             QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
             url.setQuery(QStringLiteral("mode=rw"));
             db.setDatabaseName(url.toString());
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+            // Another program writing the file (a copy, say) is waited for a
+            // moment, then the teacher is told.
+            db.setConnectOptions(
+                QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
         } else {
             db.setDatabaseName(path);
         }
@@ -150,14 +155,16 @@ void Database::exec(const QString& sql)
 {
     QSqlQuery query(handle());
     if (!query.exec(sql))
-        throw DbError(query.lastError().text());
+        throw DbError::fromEngine(query.lastError().text(),
+                                  query.lastError().nativeErrorCode().toInt());
 }
 
 Database::Transaction::Transaction(Database& db)
     : m_db(db)
 {
     if (!m_db.handle().transaction())
-        throw DbError(m_db.handle().lastError().text());
+        throw DbError::fromEngine(m_db.handle().lastError().text(),
+                                  m_db.handle().lastError().nativeErrorCode().toInt());
 }
 
 Database::Transaction::~Transaction()
@@ -169,7 +176,8 @@ Database::Transaction::~Transaction()
 void Database::Transaction::commit()
 {
     if (!m_db.handle().commit())
-        throw DbError(m_db.handle().lastError().text());
+        throw DbError::fromEngine(m_db.handle().lastError().text(),
+                                  m_db.handle().lastError().nativeErrorCode().toInt());
     m_done = true;
 }
 

@@ -6,7 +6,7 @@
 namespace giudizi {
 
 // Raised by the data layer when the database engine refuses an operation.
-// text() carries the engine's own message, shown to the teacher as it is.
+// text() is what the teacher is told.
 class DbError : public std::runtime_error {
 public:
     explicit DbError(const QString& text)
@@ -15,6 +15,11 @@ public:
     {
     }
     QString text() const { return m_text; }
+
+    // The engine's refusal: what the common causes mean, in Italian (a busy
+    // or locked file, a full disk, a read-only or damaged file), else the
+    // engine's own message. `code` is SQLite's result code.
+    static DbError fromEngine(const QString& engineText, int code);
 
 private:
     QString m_text;

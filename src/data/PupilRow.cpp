@@ -5,12 +5,13 @@
 
 namespace giudizi {
 
-std::optional<int> parseWholeNumber(const QString& text)
+std::optional<int> parseClassOrTerm(const QString& text)
 {
     bool ok = false;
     const QString trimmed = text.trimmed();
     const int value = trimmed.toInt(&ok);
-    if (!ok || trimmed.startsWith(QLatin1Char('+')) || trimmed.startsWith(QLatin1Char('-')))
+    if (!ok || trimmed.startsWith(QLatin1Char('+')) || trimmed.startsWith(QLatin1Char('-')) ||
+        value < 1 || value > 32767)
         return std::nullopt;
     return value;
 }
@@ -23,9 +24,7 @@ std::shared_ptr<Recordset> findSamePupil(const std::shared_ptr<Database>& archiv
         // Text compares without regard to case, as the archive always has.
         QStringLiteral("nome = ? COLLATE NOCASE AND sezione = ? COLLATE NOCASE AND classe = ? AND "
                        "anno = ? COLLATE NOCASE AND quadrimestre = ?"),
-        {pupil.nome, pupil.sezione.trimmed(), pupil.classe, pupil.anno.trimmed(),
-         pupil.quadrimestre},
-        QString());
+        {pupil.nome, pupil.sezione, pupil.classe, pupil.anno, pupil.quadrimestre}, QString());
 }
 
 void writePupilRow(Recordset& rows, const PupilData& pupil)

@@ -24,11 +24,13 @@ QSqlQuery prepared(const Database& db, const QString& sql, const QVariantList& b
     QSqlQuery query(db.handle());
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw DbError(query.lastError().text());
+        throw DbError::fromEngine(query.lastError().text(),
+                                  query.lastError().nativeErrorCode().toInt());
     for (const QVariant& value : binds)
         query.addBindValue(value);
     if (!query.exec())
-        throw DbError(query.lastError().text());
+        throw DbError::fromEngine(query.lastError().text(),
+                                  query.lastError().nativeErrorCode().toInt());
     return query;
 }
 

@@ -10,9 +10,9 @@ namespace giudizi {
 
 namespace {
 
-QString engineError(sqlite3* handle)
+DbError engineError(sqlite3* handle)
 {
-    return QString::fromUtf8(sqlite3_errmsg(handle));
+    return DbError::fromEngine(QString::fromUtf8(sqlite3_errmsg(handle)), sqlite3_errcode(handle));
 }
 
 void bindValue(sqlite3_stmt* statement, int index, const QVariant& value)
@@ -51,7 +51,7 @@ void bindValue(sqlite3_stmt* statement, int index, const QVariant& value)
         }
     }
     if (rc != SQLITE_OK)
-        throw DbError(engineError(sqlite3_db_handle(statement)));
+        throw engineError(sqlite3_db_handle(statement));
 }
 
 } // namespace
@@ -68,10 +68,10 @@ SqliteStatement::SqliteStatement(Database& db, const QString& sql, const QVarian
         const QByteArray text = sql.toUtf8();
         if (sqlite3_prepare_v3(handle, text.constData(), static_cast<int>(text.size()),
                                SQLITE_PREPARE_PERSISTENT, &m_statement, nullptr) != SQLITE_OK) {
-            const QString error = engineError(handle);
+            const DbError error = engineError(handle);
             sqlite3_finalize(m_statement);
             m_statement = nullptr;
-            throw DbError(error);
+            throw error;
         }
     }
     try {
@@ -99,7 +99,7 @@ bool SqliteStatement::next()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throw DbError(engineError(sqlite3_db_handle(m_statement)));
+    throw engineError(sqlite3_db_handle(m_statement));
 }
 
 int SqliteStatement::columnCount() const

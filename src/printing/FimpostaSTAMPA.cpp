@@ -289,9 +289,14 @@ void FimpostaSTAMPA::placeOutline()
             if (!m_row->isNull(column + suffix))
                 value = m_row->field(column + suffix).toDouble();
         };
-        take(QStringLiteral("sin"), outline.left);
-        take(QStringLiteral("des"), outline.width);
-        take(QStringLiteral("al"), outline.top);
+        try {
+            take(QStringLiteral("sin"), outline.left);
+            take(QStringLiteral("des"), outline.width);
+            take(QStringLiteral("al"), outline.top);
+        } catch (const DbError& e) {
+            msg::info(this, e.text()); // the row went meanwhile: the outline stays
+            return;
+        }
     }
     m_picture->setOutline(outline);
 }

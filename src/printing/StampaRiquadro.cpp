@@ -69,16 +69,17 @@ PrintOutcome StampaRiquadro(QTextEdit* box, int left, double top, double right, 
 
     if (!printer.startDocument())
         return tell(PrintOutcome::PrinterFailure);
-    int next = 0;
+    int start = 0;
     for (;;) {
-        next = formatRange(*printer.painter(), text, next, font, frame);
+        const int next = formatRange(*printer.painter(), text, start, font, frame);
         if (next >= length)
             break;
-        // The rest must make progress on a fresh page, or the job would never end.
-        if (measureRange(printer.paintDevice(), text, next, font, frame) == next)
+        // Each page must take the text further, or the job would never end.
+        if (next <= start || measureRange(printer.paintDevice(), text, next, font, frame) <= next)
             return stop(printer, PrintOutcome::FrameTooSmall);
         if (!printer.newPage())
             return stop(printer, PrintOutcome::PrinterFailure);
+        start = next;
     }
     if (!printer.endDocument())
         return tell(PrintOutcome::PrinterFailure);

@@ -93,6 +93,7 @@ void click(const QString& windowName, const QString& controlName)
     QVERIFY2(control, qPrintable(windowName + QLatin1Char('.') + controlName));
     // A teacher cannot click what is disabled or hidden; neither may a test.
     QVERIFY2(control->isEnabled(), qPrintable(controlName + QStringLiteral(" is disabled")));
+    QVERIFY2(control->isVisible(), qPrintable(controlName + QStringLiteral(" is not on screen")));
     watchForUnexpectedDialogs();
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         button->click();
@@ -150,6 +151,7 @@ struct ModalAnswer::State {
     QStringList inputs; // still to type (input dialogs)
     bool typing = false;
     QStringList texts;
+    QList<int> defaults;
     bool done = false;
     QTimer timer;
 };
@@ -284,6 +286,8 @@ ModalAnswer::ModalAnswer(const QList<int>& buttons)
         }
         if (box) {
             state->texts << box->text();
+            state->defaults << (box->defaultButton() ? box->standardButton(box->defaultButton())
+                                                     : QMessageBox::NoButton);
             if (QAbstractButton* b = box->button(static_cast<QMessageBox::StandardButton>(button)))
                 b->click();
             else
@@ -314,6 +318,11 @@ QString ModalAnswer::text() const
 QStringList ModalAnswer::texts() const
 {
     return m_state->texts;
+}
+
+QList<int> ModalAnswer::defaultButtons() const
+{
+    return m_state->defaults;
 }
 
 bool ModalAnswer::answered() const

@@ -90,6 +90,8 @@ public:
     // The text of the first dialog answered, and of all of them.
     QString text() const;
     QStringList texts() const;
+    // The button Enter would have pressed on each message box answered.
+    QList<int> defaultButtons() const;
     bool answered() const;
 
 private:

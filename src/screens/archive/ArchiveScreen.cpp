@@ -37,11 +37,11 @@ const QString kNoCurrentRow =
     QStringLiteral("Il documento sullo schermo non è tra i risultati dell'ultima ricerca: ripeti "
                    "la ricerca e riprova.");
 const QString kClassNotNumber =
-    QStringLiteral("La classe deve essere un numero intero (per esempio 1, 2 o 3). Correggila e "
-                   "registra di nuovo.");
+    QStringLiteral("La classe deve essere un numero intero maggiore di zero (per esempio 1, 2 o "
+                   "3). Correggila e registra di nuovo.");
 const QString kTermNotNumber =
-    QStringLiteral("Il trimestre o quadrimestre deve essere un numero intero (1, 2 o 3). "
-                   "Correggilo e registra di nuovo.");
+    QStringLiteral("Il trimestre o quadrimestre deve essere un numero intero maggiore di zero "
+                   "(1, 2 o 3). Correggilo e registra di nuovo.");
 
 } // namespace
 

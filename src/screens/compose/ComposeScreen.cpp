@@ -221,7 +221,8 @@ void ComposeScreen::cmdsuccessivo_Click()
 {
     // The next pupil replaces the text in the box: never without asking when
     // it holds something the archive has not got.
-    if (!text().isEmpty() && text() != m_archivedText && !msg::yesNo(this, kUnsaved))
+    if (!text().isEmpty() && text() != m_archivedText &&
+        !msg::yesNo(this, kUnsaved, msg::Default::No))
         return;
     setNavigationEnabled(false);
     m_successivo->setText(QStringLiteral("GIUDIZIO SUCCESSIVO"));

@@ -104,12 +104,12 @@ DataEntryScreen::DataEntryScreen(bool media)
 
     // Typing a class (not picking one) sets the class the rigid catalogue follows.
     connect(m_class->lineEdit(), &QLineEdit::textEdited, this, [](const QString& text) {
-        if (auto value = parseWholeNumber(text))
+        if (auto value = parseClassOrTerm(text))
             appState().currentClass = static_cast<qint16>(*value);
     });
     if (!media) {
         connect(m_term->lineEdit(), &QLineEdit::textEdited, this, [](const QString& text) {
-            if (auto value = parseWholeNumber(text))
+            if (auto value = parseClassOrTerm(text))
                 appState().currentTerm = static_cast<qint16>(*value);
         });
     }
@@ -161,17 +161,19 @@ void DataEntryScreen::LabF_Click()
 
 bool DataEntryScreen::collect(PupilData& pupil)
 {
-    const auto classe = parseWholeNumber(m_class->currentText());
+    const auto classe = parseClassOrTerm(m_class->currentText());
     if (!classe) {
-        msg::info(this, QStringLiteral("La classe deve essere un numero intero (per esempio 1, 2 "
-                                       "o 3). Correggila e clicca di nuovo su OK."));
+        msg::info(this, QStringLiteral("La classe deve essere un numero intero maggiore di zero "
+                                       "(per esempio 1, 2 o 3). Correggila e clicca di nuovo su "
+                                       "OK."));
         m_class->setFocus();
         return false;
     }
-    const auto term = parseWholeNumber(m_term->currentText());
+    const auto term = parseClassOrTerm(m_term->currentText());
     if (!term) {
         msg::info(this, QStringLiteral("Il trimestre o quadrimestre deve essere un numero intero "
-                                       "(1, 2 o 3). Correggilo e clicca di nuovo su OK."));
+                                       "maggiore di zero (1, 2 o 3). Correggilo e clicca di nuovo "
+                                       "su OK."));
         m_term->setFocus();
         return false;
     }
@@ -179,8 +181,9 @@ bool DataEntryScreen::collect(PupilData& pupil)
     pupil.sex = appState().pupilSex;
     pupil.scuola = m_media ? QStringLiteral("Medie") : QStringLiteral("Elementari");
     pupil.classe = *classe;
-    pupil.sezione = m_section->currentText();
-    pupil.anno = m_year->currentText();
+    // Stored as compared: "B " and "B" are the same section.
+    pupil.sezione = m_section->currentText().trimmed();
+    pupil.anno = m_year->currentText().trimmed();
     pupil.seclinstra = m_media ? m_language->currentText() : QStringLiteral("Nessuna");
     pupil.quadrimestre = *term;
     pupil.nomeopz1 = m_opz1->text().trimmed();

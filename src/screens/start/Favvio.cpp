@@ -302,16 +302,15 @@ void Favvio::Option1_Click(int index)
     m_options[index]->setAutoExclusive(false);
     m_options[index]->setChecked(false);
     m_options[index]->setAutoExclusive(true);
-    if (isFlexibleModel(appState()))
-        openWritingMenu<Favviogiudix2>();
-    else if (isRigidModel(appState()))
-        openWritingMenu<FavviogiudixRIG>();
+    ScreenRegistry::open(menuScreenFor(appState()));
     hide();
 }
 
 void Favvio::LabHELP_Click()
 {
-    m_frame1WasVisible = !m_frame1->isHidden();
+    // A second "Aiuto?" while the guide is on show keeps what hiding it gives back.
+    if (m_guide->isHidden())
+        m_frame1WasVisible = !m_frame1->isHidden();
     m_frame1->hide();
     m_printGuide->show();
     m_hideGuide->show();
