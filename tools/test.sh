@@ -8,3 +8,4 @@ cmake -S "$here" -B "$here/build-ci" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGIUDIZI
 cmake --build "$here/build-ci" -j2
 cd "$here/build-ci"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+bash "$here/tools/check-package.sh" "$here/build-ci"

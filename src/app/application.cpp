@@ -1,7 +1,11 @@
 #include "app/application.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLockFile>
+#include <QTranslator>
 #include <memory>
 
 #include "data/AppState.h"
@@ -36,6 +40,19 @@ std::unique_ptr<QLockFile>& folderLock()
 {
     static std::unique_ptr<QLockFile> lock;
     return lock;
+}
+
+// Every dialog of the toolkit speaks Italian (buttons, folder dialog).
+void speakItalian()
+{
+    static QTranslator* translator = nullptr;
+    if (translator)
+        return;
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }
 
 bool lockDataFolder()
@@ -73,9 +90,15 @@ void registerScreens()
 }
 } // namespace
 
+void releaseDataFolder()
+{
+    folderLock().reset();
+}
+
 bool startApplication()
 {
     ScreenRegistry::destroyAll();
+    speakItalian();
     registerScreens();
     resetAppState();
     archiveStore().reset();

@@ -10,4 +10,7 @@ namespace giudizi {
 // data cannot be used (the teacher has been told and endProgram(1) was called).
 bool startApplication();
 
+// Lets go of the data folder (the run is over; a test moves on to another).
+void releaseDataFolder();
+
 } // namespace giudizi

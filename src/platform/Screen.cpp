@@ -27,7 +27,9 @@ void fillScreen(QWidget* window)
 {
     window->move(0, 0);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window->resize(screen->availableGeometry().size());
+        window->resize(screen->availableGeometry().size() * 3 / 4);
+    // The title bar and borders stay on the screen too.
+    window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }
 
 } // namespace giudizi

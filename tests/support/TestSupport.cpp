@@ -435,6 +435,7 @@ void shutDown()
     ScreenRegistry::destroyAll();
     archiveStore().reset();
     resetAppState();
+    releaseDataFolder();
 }
 
 void startAndEnter(const QString& password)

@@ -1,6 +1,7 @@
 #include "screens/archive/ArchiveSearchPanel.h"
 
 #include "platform/Widgets.h"
+#include "shared/SchoolYears.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -39,8 +40,7 @@ ArchiveSearchPanel::ArchiveSearchPanel(const QStringList& classes, QWidget* pare
     m_section =
         makeEditableCombo(QStringLiteral("Combo2"), {"A", "B", "C", "D", "E", "F", "G", "H", "I"},
                           QStringLiteral("Scegli la sezione"), this);
-    m_year = makeEditableCombo(QStringLiteral("Combo3"),
-                               {"2004-2005", "2005-2006", "2006-2007", "2007-2008", "2008-2009"},
+    m_year = makeEditableCombo(QStringLiteral("Combo3"), schoolYearChoices(),
                                QStringLiteral("Scegli l'anno"), this);
     m_term = makeEditableCombo(QStringLiteral("Combo4"), {"1", "2", "3"},
                                QStringLiteral("Scegli il quadrimestre"), this);

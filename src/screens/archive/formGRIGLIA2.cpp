@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace giudizi {
@@ -96,12 +97,14 @@ QWidget* formGRIGLIA2::buildNavigator()
     bar->setObjectName(QStringLiteral("Data1"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    const auto step = [this](const QString& name, const QString& caption, const QString& tip,
-                             auto target) {
-        auto* button = makeButton(name, caption, this);
+    const auto step = [this, bar](const QString& name, const QString& caption, const QString& tip,
+                                  auto target) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(name);
+        button->setText(caption);
         button->setToolTip(tip);
-        button->setFixedWidth(40);
-        connect(button, &QPushButton::clicked, this, [this, target] { moveToRow(target()); });
+        button->setMinimumWidth(40);
+        connect(button, &QToolButton::clicked, this, [this, target] { moveToRow(target()); });
         return button;
     };
     auto current = [this] {

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -59,6 +60,12 @@ DescriptorEditor::DescriptorEditor(const Setup& setup)
     m_grid->setMinimumWidth(pixels(this, 300 + setup.textColumnTwips + 600));
     connect(m_grid, &QTableWidget::clicked, this,
             [this](const QModelIndex& index) { Grid_Click(index.row() + 1); });
+    // From the keyboard: the arrows choose the row, Enter takes it.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* shortcut = new QShortcut(key, m_grid, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this] { Grid_Click(m_grid->currentRow() + 1); });
+    }
     centre->addWidget(m_grid, 1);
 
     auto* boxes = new QHBoxLayout;

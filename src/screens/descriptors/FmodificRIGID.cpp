@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -188,7 +189,13 @@ void FmodificRIGID::Text1_Click(int index)
 
 bool FmodificRIGID::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease)
+    // A click, or Enter or Space from the keyboard, chooses the aspect.
+    bool chosen = event->type() == QEvent::MouseButtonRelease;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        chosen = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    }
+    if (chosen)
         for (int i = 0; i < m_titles.size(); ++i)
             if (watched == m_titles.at(i))
                 Text1_Click(i);

@@ -12,6 +12,7 @@
 #include "screens/compose/Fgiudix2.h"
 #include "screens/compose/FgiudixRIGID.h"
 #include "shared/Composition.h"
+#include "shared/SchoolYears.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -69,8 +70,7 @@ DataEntryScreen::DataEntryScreen(bool media)
                                   {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "L", "M"},
                                   QStringLiteral("A"), this);
     form->addRow(QStringLiteral("Sezione"), m_section);
-    m_year = makeEditableCombo(QStringLiteral("Combo3"),
-                               {"2004-2005", "2005-2006", "2006-2007", "2007-2008", "2008-2009"},
+    m_year = makeEditableCombo(QStringLiteral("Combo3"), schoolYearChoices(),
                                QStringLiteral("2004-2005"), this);
     form->addRow(QStringLiteral("Anno scolastico"), m_year);
     m_term =
