@@ -33,6 +33,28 @@ public:
     virtual qint64 pupilRowKey() const = 0;
     // Loads the descriptor lists of the current term and step.
     virtual void loadCatalogue() = 0;
+    // Fills the descriptor lists from ArchiveStore::DescriptorCursor as it
+    // stands (the rigid menu opens it); throws DbError.
+    virtual void showDescriptorCursor() = 0;
+    virtual void setTermCaption(const QString& caption) = 0;
+    // Colours every area (aspect) label normal and `index` highlighted.
+    virtual void highlightArea(int index) = 0;
+    virtual void clearLists() = 0;
+    virtual void setText(const QString& text) = 0;
+    // The data entry's hand-over: the pupil as typed, the class-and-term
+    // caption, the text stored in the pupil's row.
+    virtual void primeForPupil(const QString& pupilName, const QString& caption,
+                               const QString& storedText) = 0;
+};
+
+// A data entry screen (Fimmissio2, FimmissioELEM).
+class PupilEntry {
+public:
+    virtual ~PupilEntry() = default;
+    // Ready for the next pupil: empty name; `term` > 0 preselects the term.
+    virtual void startPupil(int term) = 0;
+    // Selects a term in the term list.
+    virtual void selectTerm(int term) = 0;
 };
 
 // The panorama grid (formGRIGLIA2).

@@ -13,8 +13,6 @@
 #include "printing/FimpostaSTAMPA.h"
 #include "screens/Handovers.h"
 #include "screens/PreparaAttestato.h"
-#include "screens/entry/Fimmissio2.h"
-#include "screens/entry/FimmissioELEM.h"
 #include "shared/AttestatoHandover.h"
 
 #include <QGridLayout>
@@ -229,14 +227,14 @@ void ComposeScreen::cmdsuccessivo_Click()
     m_list1->setEnabled(true);
     beforeNextPupil();
     const AppState& state = appState();
-    if (state.schoolLevel == QLatin1String("Elementari")) {
-        auto* entry = ScreenRegistry::get<FimmissioELEM>();
-        entry->startPupil(isFlexibleModel(state) ? state.currentTerm : 0);
-        showScreen(entry);
-    } else if (state.schoolLevel == QLatin1String("Medie")) {
-        auto* entry = ScreenRegistry::get<Fimmissio2>();
-        entry->startPupil(0);
-        showScreen(entry);
+    const bool elementary = state.schoolLevel == QLatin1String("Elementari");
+    const QString name = elementary ? QStringLiteral("FimmissioELEM")
+                         : state.schoolLevel == QLatin1String("Medie")
+                             ? QStringLiteral("Fimmissio2")
+                             : QString();
+    if (auto* entry = ScreenRegistry::as<PupilEntry>(name)) {
+        entry->startPupil(elementary && isFlexibleModel(state) ? state.currentTerm : 0);
+        ScreenRegistry::open(name);
     }
 }
 

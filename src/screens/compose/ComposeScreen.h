@@ -27,17 +27,19 @@ class ComposeScreen : public Screen, public CompositionScreen {
 public:
     // Text of the composition box (plain text only).
     QString text() const;
-    void setText(const QString& text);
+    void setText(const QString& text) override;
 
-    void setTermCaption(const QString& caption);
+    void setTermCaption(const QString& caption) override;
     // Colours every area label normal and `index` highlighted.
-    void highlightArea(int index);
-    void clearLists();
+    void highlightArea(int index) override;
+    void clearLists() override;
 
     // Data entry hand-over: pupil as typed, class-and-term caption, stored text.
-    void primeForPupil(const QString& pupilName, const QString& caption, const QString& storedText);
+    void primeForPupil(const QString& pupilName, const QString& caption,
+                       const QString& storedText) override;
     // Loads the catalogue of the current step (CaricaIndicatori2 / CaricaIndicatori).
     void loadCatalogue() override = 0;
+    void showDescriptorCursor() override = 0;
     qint64 pupilRowKey() const override { return m_row ? m_rowKey : -1; }
     // A descriptor picked from List1 (mouse click, or Enter on the current row).
     virtual void List1_Click(int row) = 0;

@@ -6,8 +6,8 @@
 #include "platform/ClickLabel.h"
 #include "platform/Colors.h"
 #include "platform/MessageBox.h"
+#include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
-#include "screens/start/FavviogiudixRIG.h"
 #include "shared/Catalogues.h"
 #include "shared/JudgmentText.h"
 
@@ -96,15 +96,23 @@ void Fgiudix2::CaricaIndicatori2()
     if (table.isEmpty())
         return;
     try {
-        auto cursor = openFlexibleCatalogue(table);
-        archiveStore().DescriptorCursor = cursor;
-        state.descriptorCount = static_cast<qint16>(cursor->recordCount());
-        for (cursor->moveFirst(); !cursor->eof(); cursor->moveNext()) {
-            m_list1->addItem(cursor->text(QStringLiteral("descrittori")));
-            m_list2->addItem(cursor->text(QStringLiteral("ordine")));
-        }
+        archiveStore().DescriptorCursor = openFlexibleCatalogue(table);
+        showDescriptorCursor();
     } catch (const DbError& e) {
         msg::info(this, e.text());
+    }
+}
+
+void Fgiudix2::showDescriptorCursor()
+{
+    clearLists();
+    const auto& cursor = archiveStore().DescriptorCursor;
+    if (!cursor)
+        return;
+    appState().descriptorCount = static_cast<qint16>(cursor->recordCount());
+    for (cursor->moveFirst(); !cursor->eof(); cursor->moveNext()) {
+        m_list1->addItem(cursor->text(QStringLiteral("descrittori")));
+        m_list2->addItem(cursor->text(QStringLiteral("ordine")));
     }
 }
 
@@ -159,7 +167,7 @@ void Fgiudix2::cmdcancello_Click()
 void Fgiudix2::CmaAltroModello_Click()
 {
     appState().model = QStringLiteral("Rigido");
-    openWritingMenu<FavviogiudixRIG>();
+    ScreenRegistry::open(QStringLiteral("FavviogiudixRIG"));
     hide();
 }
 

@@ -14,6 +14,7 @@ public:
 
     void CaricaIndicatori2();
     void loadCatalogue() override { CaricaIndicatori2(); }
+    void showDescriptorCursor() override;
 
     void Lab8_Click(int index);
     void List1_Click(int row) override;

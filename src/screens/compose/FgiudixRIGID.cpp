@@ -5,8 +5,8 @@
 #include "data/DbError.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBox.h"
+#include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
-#include "screens/start/Favviogiudix2.h"
 #include "shared/Catalogues.h"
 #include "shared/JudgmentText.h"
 
@@ -60,7 +60,7 @@ FgiudixRIGID::FgiudixRIGID()
     connect(m_altroModello, &QPushButton::clicked, this, &FgiudixRIGID::CmaAltroModello_Click);
 }
 
-void FgiudixRIGID::fillFromCursor()
+void FgiudixRIGID::showDescriptorCursor()
 {
     clearLists();
     m_inizio->clear();
@@ -98,7 +98,7 @@ void FgiudixRIGID::CaricaIndicatori()
         else if (table == QLatin1String("classeBq2"))
             CaricaClasseBq2();
         // Any other class reads the last opened rows again.
-        fillFromCursor();
+        showDescriptorCursor();
     } catch (const DbError& e) {
         msg::info(this, e.text());
     }
@@ -167,7 +167,7 @@ void FgiudixRIGID::cmdcancello_Click()
 void FgiudixRIGID::CmaAltroModello_Click()
 {
     appState().model = QStringLiteral("Flessibile");
-    openWritingMenu<Favviogiudix2>();
+    ScreenRegistry::open(QStringLiteral("Favviogiudix2"));
     hide();
 }
 

@@ -15,8 +15,7 @@ public:
     void CaricaIndicatori();
     void loadCatalogue() override { CaricaIndicatori(); }
     // Counts the rows of DescriptorCursor and fills LabINIZIO and the lists.
-    void fillFromCursor();
-    void highlightAspect(int index) { highlightArea(index); }
+    void showDescriptorCursor() override;
 
     void Lab8_Click(int index);
     void LabINIZIO_Click() {}

@@ -9,8 +9,6 @@
 #include "platform/MessageBox.h"
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
-#include "screens/compose/Fgiudix2.h"
-#include "screens/compose/FgiudixRIGID.h"
 #include "shared/Composition.h"
 #include "shared/SchoolYears.h"
 
@@ -206,9 +204,9 @@ void DataEntryScreen::cmdfatto_Click()
     if (!collect(pupil))
         return;
     if (!m_media) {
-        for (const char* name : {Fgiudix2::Name, FgiudixRIGID::Name})
-            if (auto* screen =
-                    qobject_cast<ComposeScreen*>(ScreenRegistry::find(QString::fromLatin1(name))))
+        for (const char* name : {"Fgiudix2", "FgiudixRIGID"})
+            if (auto* screen = dynamic_cast<CompositionScreen*>(
+                    ScreenRegistry::find(QString::fromLatin1(name))))
                 screen->setText(QString());
     }
     resetSexLabels();
@@ -254,15 +252,12 @@ bool DataEntryScreen::storeRow(const PupilData& pupil)
 void DataEntryScreen::openComposition(const QString& storedText, int classe)
 {
     const QString caption = pupilCaption(classe, m_media, m_term->currentText());
-    ComposeScreen* screen = nullptr;
-    if (isFlexibleModel(appState()))
-        screen = ScreenRegistry::get<Fgiudix2>();
-    else if (isRigidModel(appState()))
-        screen = ScreenRegistry::get<FgiudixRIGID>();
+    const QString name = compositionScreenFor(appState());
+    auto* screen = ScreenRegistry::as<CompositionScreen>(name);
     if (!screen)
         return;
     screen->primeForPupil(m_name->text(), caption, storedText);
-    showScreen(screen);
+    ScreenRegistry::open(name);
 }
 
 } // namespace giudizi

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Screen.h"
+#include "screens/Handovers.h"
 
 class QComboBox;
 class QLineEdit;
@@ -13,13 +14,13 @@ struct PupilData;
 
 // The pupil's data before a judgment: Media and Elementare differ only in the
 // second-language list, the class offered first and a caption.
-class DataEntryScreen : public Screen {
+class DataEntryScreen : public Screen, public PupilEntry {
     Q_OBJECT
 public:
     // Prepares the next pupil: empty name; `term` > 0 preselects the term.
-    void startPupil(int term);
+    void startPupil(int term) override;
     // Selects a term in the term list by its text ("1", "2", "3").
-    void selectTerm(int term);
+    void selectTerm(int term) override;
     bool sexChosen() const;
 
     void LabM_Click();

@@ -11,8 +11,6 @@
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
 #include "screens/Handovers.h"
-#include "screens/start/Favviogiudix2.h"
-#include "screens/start/FavviogiudixRIG.h"
 #include "screens/start/MenuStyle.h"
 #include "shared/Guide.h"
 

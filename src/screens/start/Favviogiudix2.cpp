@@ -3,7 +3,7 @@
 #include "data/AppState.h"
 #include "platform/ClickLabel.h"
 #include "platform/ScreenRegistry.h"
-#include "screens/compose/Fgiudix2.h"
+#include "screens/Handovers.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>
@@ -27,7 +27,8 @@ Favviogiudix2::Favviogiudix2()
 void Favviogiudix2::chooseTerm(qint16 term, const QString& caption)
 {
     appState().currentTerm = term;
-    ScreenRegistry::get<Fgiudix2>()->setTermCaption(caption);
+    if (auto* compose = ScreenRegistry::as<CompositionScreen>(QStringLiteral("Fgiudix2")))
+        compose->setTermCaption(caption);
     AvvioGiudix();
 }
 
@@ -48,13 +49,16 @@ void Favviogiudix2::Labterzo_Click()
 
 void Favviogiudix2::AvvioGiudix()
 {
-    auto* compose = ScreenRegistry::get<Fgiudix2>();
+    const QString name = QStringLiteral("Fgiudix2");
+    auto* compose = ScreenRegistry::as<CompositionScreen>(name);
+    if (!compose)
+        return;
     // The first area is highlighted, so its catalogue is the one loaded.
     appState().currentStep = 0;
     compose->highlightArea(0);
     hide();
-    compose->CaricaIndicatori2();
-    showScreen(compose);
+    compose->loadCatalogue();
+    ScreenRegistry::open(name);
 }
 
 void Favviogiudix2::Text1_Click()

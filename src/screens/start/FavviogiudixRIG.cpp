@@ -6,8 +6,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenRegistry.h"
-#include "screens/compose/FgiudixRIGID.h"
-#include "screens/entry/FimmissioELEM.h"
+#include "screens/Handovers.h"
 #include "shared/Catalogues.h"
 
 namespace giudizi {
@@ -45,10 +44,13 @@ void FavviogiudixRIG::chooseGroup(const QString& table, qint16 term, qint16 grou
     }
     appState().currentTerm = term;
     appState().currentClass = group;
-    auto* compose = ScreenRegistry::get<FgiudixRIGID>();
+    auto* compose = ScreenRegistry::as<CompositionScreen>(QStringLiteral("FgiudixRIGID"));
+    if (!compose)
+        return;
     compose->setTermCaption(caption);
     if (entryTerm > 0)
-        ScreenRegistry::get<FimmissioELEM>()->selectTerm(entryTerm);
+        if (auto* entry = ScreenRegistry::as<PupilEntry>(QStringLiteral("FimmissioELEM")))
+            entry->selectTerm(entryTerm);
     compose->clearLists();
     CaricaSeguente();
 }
@@ -75,16 +77,19 @@ void FavviogiudixRIG::LabBq2_Click()
 
 void FavviogiudixRIG::CaricaSeguente()
 {
-    auto* compose = ScreenRegistry::get<FgiudixRIGID>();
+    const QString name = QStringLiteral("FgiudixRIGID");
+    auto* compose = ScreenRegistry::as<CompositionScreen>(name);
+    if (!compose)
+        return;
     try {
-        compose->fillFromCursor();
+        compose->showDescriptorCursor();
     } catch (const DbError& e) {
         msg::info(this, e.text());
         return;
     }
-    compose->highlightAspect(0);
+    compose->highlightArea(0);
     hide();
-    showScreen(compose);
+    ScreenRegistry::open(name);
 }
 
 } // namespace giudizi

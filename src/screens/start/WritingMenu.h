@@ -48,10 +48,4 @@ private:
     bool m_loaded = false;
 };
 
-// Shows a writing menu, loading it (its databases) the first time.
-template <class Menu> void openWritingMenu()
-{
-    ScreenRegistry::get<Menu>()->openScreen();
-}
-
 } // namespace giudizi
