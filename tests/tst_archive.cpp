@@ -148,6 +148,7 @@ private slots:
         addJudgment(pupil(QStringLiteral("ROSSI MARIO"), QStringLiteral("B"), 2, 2, "Secondo B2"));
         addJudgment(pupil(QStringLiteral("ROSSI MARIO"), QStringLiteral("A"), 1, 2, "Secondo A1"));
         addJudgment(pupil(QStringLiteral("ROSSI MARIO"), QStringLiteral("A"), 1, 1, "Primo A1"));
+        addJudgment(pupil(QStringLiteral("ROSSI MARIO"), QStringLiteral("A"), 2, 1, "Primo A2"));
         addJudgment(pupil(QStringLiteral("D'ANGELO LUCIA"), QStringLiteral("C"), 3, 1, "Lucia"));
         addJudgment(pupil(QStringLiteral("VERDI LUCA"), QStringLiteral("A"), 1, 2, QVariant()));
         addJudgment(pupil(QStringLiteral("BIANCHI ANNA"), QStringLiteral("A"), 1, 2, "Anna"));
@@ -161,9 +162,13 @@ private slots:
         QCOMPARE(clickAnswering(QStringLiteral("cmddnext")), QString());
         QCOMPARE(shownText(), QStringLiteral("Secondo A1"));
         click(m_screen, QStringLiteral("cmddnext"));
+        QCOMPARE(shownText(), QStringLiteral("Primo A2"));
+        click(m_screen, QStringLiteral("cmddnext"));
         QCOMPARE(shownText(), QStringLiteral("Secondo B2"));
         QCOMPARE(clickAnswering(QStringLiteral("cmddnext")), QStringLiteral("questo è l'ultimo"));
         QCOMPARE(shownText(), QStringLiteral("Secondo B2"));
+        click(m_screen, QStringLiteral("cmddpreced")); // the cursor stayed on the last row
+        QCOMPARE(shownText(), QStringLiteral("Primo A2"));
         QCOMPARE(appState().currentTerm, qint16(1)); // browsing keeps the search's term
         click(m_screen, QStringLiteral("cmddprimo"));
         QCOMPARE(clickAnswering(QStringLiteral("cmddpreced")), QStringLiteral("questo è il primo"));
@@ -215,6 +220,7 @@ private slots:
         box(QStringLiteral("Text6"))->setText(QStringLiteral("  beta corretto "));
         box(QStringLiteral("Text2"))->setText(QStringLiteral("2"));
         box(QStringLiteral("Text7"))->setText(QStringLiteral(" Tedesco "));
+        box(QStringLiteral("Text3"))->setText(QStringLiteral(" A "));
         box(QStringLiteral("TxtNomOpz1"))->setText(QStringLiteral(" Coro "));
         textBox()->setPlainText(QStringLiteral("Testo corretto"));
         QCOMPARE(clickAnswering(QStringLiteral("CmdRegistro")), QString());
@@ -223,6 +229,7 @@ private slots:
         QCOMPARE(row.value("nome").toString(), QStringLiteral("BETA CORRETTO"));
         QCOMPARE(row.value("classe").toInt(), 2);
         QCOMPARE(row.value("seclinstra").toString(), QStringLiteral("Tedesco"));
+        QCOMPARE(row.value("sezione").toString(), QStringLiteral("A"));
         QCOMPARE(row.value("nomeopz1").toString(), QStringLiteral("Coro"));
         QCOMPARE(row.value("giudizio").toString(), QStringLiteral("Testo corretto"));
         QCOMPARE(shown(QStringLiteral("Text6")), QStringLiteral("  beta corretto "));
@@ -339,6 +346,13 @@ private slots:
         setChoices({"1", "A", "2004-2005", "2"});
         click(m_screen, QStringLiteral("cmdok"));
         click(m_screen, QStringLiteral("cmddnext")); // BRUNO
+
+        // No term chosen yet (the archive straight from the menu): the card
+        // takes the term of the row on show, and keeps it.
+        appState().currentTerm = 0;
+        click(m_screen, QStringLiteral("cmdstampa"));
+        QCOMPARE(appState().currentTerm, qint16(2));
+        QVERIFY(qAbs(readPdf(lastPdf(m_pdf->path())).words.first().xMin - 100) < 1);
 
         // The card: the second term's frame, the row on show.
         QCOMPARE(clickAnswering(QStringLiteral("cmdstampa")), QString());

@@ -264,6 +264,13 @@ private slots:
         QCOMPARE(stored.value("info").toString(), QStringLiteral("8"));
         QCOMPARE(stored.value("opz1").toString(), QStringLiteral("OTTIMO"));
         QVERIFY(preview().contains(QStringLiteral("    Italiano......NS")));
+        // "Classe" and its number have fixed widths on the sheet (17 + 9 mm):
+        // (210 - 26) / 2 = 92 mm of blanks, 1.4 mm each.
+        QVERIFY(preview().contains(QStringLiteral("\n") + QString(66, ' ') + "Classe 3°\n"));
+        // A mark box emptied keeps the optional mark stored.
+        find<QLineEdit>(sheet, "TxtOpz1")->clear();
+        click(sheet, QStringLiteral("CmdSalvaVoti"));
+        QCOMPARE(archiveRows().at(0).value("opz1").toString(), QStringLiteral("OTTIMO"));
 
         // On paper: the very lines of the preview, on one sheet, above the
         // bottom margin, under the emblem at 95 mm, 8 mm.
