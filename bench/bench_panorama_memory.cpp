@@ -12,7 +12,7 @@
 
 #include <QApplication>
 #include <QProcess>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -46,7 +46,7 @@ int measure(const QString& folder)
     panorama->show();
     QApplication::processEvents();
     for (const char* button : {"Data1Ultimo", "Data1Precedente", "Data1Primo"}) {
-        panorama->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        panorama->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
         QApplication::processEvents();
     }
     const int rows = panorama->grid()->model()->rowCount();
