@@ -1,6 +1,7 @@
 // What must never go wrong for a teacher: the steps found faulty, questions
 // that could throw work away, an archive that is busy, full or read-only, and
 // awkward input (quotes, very long texts, empty rows) on every screen.
+#include "app/application.h"
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
 #include "data/DataFolder.h"
@@ -8,6 +9,7 @@
 #include "support/TestSupport.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSqlQuery>
@@ -195,9 +197,28 @@ private slots:
     // Quotes reach the archive and come back; a row of nulls breaks nothing.
     void quotesAndEmptyRowsEverywhere()
     {
+        // A password with quotes is changed and then lets the teacher in.
+        m_run = std::make_unique<ProgramRun>(false);
+        QVERIFY(startApplication());
+        const QString password = QStringLiteral("sc'uo\"la");
+        click(QStringLiteral("Favvio"), QStringLiteral("CmdCambioPass"));
+        find<QLineEdit>(QStringLiteral("Favvio"), "TXTpassword")->setText(password);
+        find<QLineEdit>(QStringLiteral("Favvio"), "TXTverificaPass")->setText("scuola");
+        click(QStringLiteral("Favvio"), QStringLiteral("CmdCambioPass"));
+        click(QStringLiteral("Favvio"), QStringLiteral("CmdEntra"));
+        QVERIFY(findControl(QStringLiteral("Favvio"), QStringLiteral("Frame1"))->isVisible());
+
         openComposition(3);
         const QString name = QStringLiteral("D'Angelo \"Nino\"");
-        enterPupil(name, QStringLiteral("B'"), "2");
+        click(kCompose, QStringLiteral("cmdsuccessivo"));
+        find<QLineEdit>(kEntry, "Text1")->setText(name);
+        find<QComboBox>(kEntry, "Combo1")->setEditText(QStringLiteral("2"));
+        find<QComboBox>(kEntry, "Combo2")->setEditText(QStringLiteral("B'"));
+        find<QLineEdit>(kEntry, "TxtNomOpz1")->setText(QStringLiteral("Coro \"Voci d'oro\""));
+        click(kEntry, QStringLiteral("LabM"));
+        click(kEntry, QStringLiteral("cmdfatto"));
+        QCOMPARE(archiveRows().at(0).value("nomeopz1").toString(),
+                 QStringLiteral("Coro \"Voci d'oro\""));
         QCOMPARE(saveAnswering(QStringLiteral("un \"bravo\" ragazzo, l'alunno.")), QString());
         QCOMPARE(archiveRows().at(0).value("nome").toString(), name.toUpper());
         execArchive(QStringLiteral("INSERT INTO giudizi DEFAULT VALUES"));
@@ -211,6 +232,16 @@ private slots:
         QCOMPARE(find<QLineEdit>(archive, "Text3")->text(), QStringLiteral("B'"));
         QCOMPARE(find<QTextEdit>(archive, "RichTextBox1")->toPlainText(),
                  QStringLiteral("Un \"bravo\" ragazzo, l'alunno."));
+
+        // School data with quotes, asked for by the attestato.
+        {
+            ModalAnswer school(QStringList{"scuola \"g. d'annunzio\"", "l'aquilone", "via d'oro",
+                                           "d'amico", "trimestre"});
+            click(archive, QStringLiteral("CmdStampaAttestato"));
+        }
+        QCOMPARE(find<QLabel>("FStampaFoglio", "LabTit")->text(),
+                 QStringLiteral("SCUOLA \"G. D'ANNUNZIO\""));
+        click(QStringLiteral("FStampaFoglio"), QStringLiteral("CmdScrittura"));
 
         // The empty row, first by section: shown empty, refused where it must be.
         click(archive, QStringLiteral("cmdTUTTO"));
