@@ -188,6 +188,16 @@ private slots:
         click(kCompose, QStringLiteral("CmdSTAMPO"));
         const PdfText card = readPdf(lastPdf(m_pdf->path()));
         QCOMPARE(card.words.size(), big.split(' ', Qt::SkipEmptyParts).size());
+        // Without the card's position row: said, nothing printed.
+        QSqlQuery(archiveStore().PrintSettingsDb->handle())
+            .exec(QStringLiteral("DELETE FROM posizione WHERE stampacosa = 'scheda'"));
+        const auto printed = pdfFiles(m_pdf->path()).size();
+        {
+            ModalAnswer missing(QMessageBox::Ok);
+            click(kCompose, QStringLiteral("CmdSTAMPO"));
+            QVERIFY(missing.text().contains(QStringLiteral("scheda")));
+        }
+        QCOMPARE(pdfFiles(m_pdf->path()).size(), printed);
         click(kCompose, QStringLiteral("Cmdmenù"));
         click(QStringLiteral("Favviogiudix2"), QStringLiteral("Labstampa"));
         click(QStringLiteral("Farchiv2"), QStringLiteral("cmdTUTTO"));
