@@ -60,16 +60,21 @@ private slots:
     // The real program: from the menu (home folder), from its folder, with --cartella.
     void programFindsItsDataHoweverStarted()
     {
-        QTemporaryDir somewhere, home, chosen;
+        QTemporaryDir somewhere, home, chosen, otherHome;
         int status = -1;
         QCOMPARE(run({}, somewhere.path(), home.path(), &status), QStringLiteral("Favvio\n"));
         QCOMPARE(status, 0);
         QVERIFY(QFileInfo::exists(home.filePath("Giudizi/pergiudix/Valutazioni.mdb")));
         QVERIFY(!QFileInfo::exists(somewhere.filePath("pergiudix")));
-        run({"--cartella", chosen.path()}, somewhere.path(), home.path(), &status);
+        QCOMPARE(run({"--cartella", chosen.path()}, somewhere.path(), home.path(), &status),
+                 QStringLiteral("Favvio\n"));
         QVERIFY(QFileInfo::exists(chosen.filePath("pergiudix/DBgiudix2.mdb")));
-        run({}, chosen.path(), home.path(), &status); // its own folder: no new one
-        QVERIFY(!QFileInfo::exists(chosen.filePath("Giudizi")));
+        // Started in a folder that holds its data: that folder, not a new one.
+        QCOMPARE(run({}, chosen.path(), otherHome.path(), &status), QStringLiteral("Favvio\n"));
+        QCOMPARE(status, 0);
+        QVERIFY(!QFileInfo::exists(otherHome.filePath("Giudizi")));
+        run({"--cartella="}, somewhere.path(), home.path(), &status);
+        QCOMPARE(status, 2);
         const QString help = run({"--help"}, somewhere.path(), home.path(), &status);
         QCOMPARE(status, 0);
         QVERIFY(help.startsWith(QStringLiteral("Uso: giudizi [--cartella CARTELLA]")));

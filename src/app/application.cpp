@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QLockFile>
 #include <QTranslator>
 #include <memory>
@@ -48,22 +48,30 @@ void speakItalian()
     static QTranslator* translator = nullptr;
     if (translator)
         return;
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
 }
 
-bool lockDataFolder()
+// Takes the data folder for this run; the teacher's message when it cannot.
+QString lockDataFolder()
 {
     folderLock().reset(); // a new run in this process takes the folder afresh
-    auto lock = std::make_unique<QLockFile>(datafiles::folder() + QStringLiteral("/giudizi.lock"));
+    const QString folder = QDir::current().absoluteFilePath(datafiles::folder());
+    auto lock = std::make_unique<QLockFile>(folder + QStringLiteral("/giudizi.lock"));
     lock->setStaleLockTime(0); // held for the whole run: only a dead holder frees it
-    if (!lock->tryLock(0))
-        return false;
-    folderLock() = std::move(lock);
-    return true;
+    if (lock->tryLock(0)) {
+        folderLock() = std::move(lock);
+        return QString();
+    }
+    if (lock->error() == QLockFile::LockFailedError)
+        return QStringLiteral("Il programma è già aperto su questi dati (cartella %1): chiudi "
+                              "l'altra finestra e riprova.")
+            .arg(folder);
+    return QStringLiteral("La cartella dei dati %1 non si può scrivere: controlla che non sia "
+                          "protetta da scrittura.")
+        .arg(folder);
 }
 
 // Every window class, so that screens can reach each other by name.
@@ -103,16 +111,17 @@ bool startApplication()
     resetAppState();
     archiveStore().reset();
 
-    const DataFolderResult data = prepareDataFolder();
-    if (!data.ok) {
-        msg::info(nullptr, data.error);
-        endProgram(1);
-        return false;
-    }
-    if (!lockDataFolder()) {
-        msg::info(nullptr, QStringLiteral("Il programma è già aperto su questi dati (cartella "
-                                          "%1): chiudi l'altra finestra e riprova.")
-                               .arg(QDir(datafiles::folder()).absolutePath()));
+    // A folder that exists is taken before any of its files is opened, so a
+    // second copy touches nothing; a new one is taken once it is made.
+    const bool existed = QFileInfo(datafiles::folder()).isDir();
+    QString refusal = existed ? lockDataFolder() : QString();
+    const DataFolderResult data = refusal.isEmpty() ? prepareDataFolder() : DataFolderResult();
+    if (refusal.isEmpty() && !data.ok)
+        refusal = data.error;
+    if (refusal.isEmpty() && !existed)
+        refusal = lockDataFolder();
+    if (!refusal.isEmpty()) {
+        msg::info(nullptr, refusal);
         endProgram(1);
         return false;
     }

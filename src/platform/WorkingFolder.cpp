@@ -7,20 +7,32 @@ namespace giudizi {
 
 StartOptions parseStartOptions(const QStringList& arguments)
 {
+    // The toolkit's own options, with a value after them, are left to it.
+    static const QStringList toolkit = {"platform",        "style",        "stylesheet", "display",
+                                        "qwindowgeometry", "qwindowtitle", "qwindowicon"};
     StartOptions options;
+    const auto refuse = [&options](const QString& error) {
+        if (options.error.isEmpty())
+            options.error = error;
+    };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
+        const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.help = true;
-        } else if (argument == QLatin1String("--cartella") && i + 1 < arguments.size()) {
-            options.folder = arguments.at(++i);
+        } else if (argument == QLatin1String("--cartella")) {
+            if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QLatin1Char('-')))
+                options.folder = arguments.at(++i);
+            else
+                refuse(QStringLiteral("Manca la cartella dopo --cartella."));
         } else if (argument.startsWith(QLatin1String("--cartella="))) {
             options.folder = argument.mid(11);
-        } else if (argument == QLatin1String("--cartella")) {
-            options.error = QStringLiteral("Manca la cartella dopo --cartella.");
-        } else if (argument.startsWith(QLatin1String("--")) && options.error.isEmpty()) {
-            // Single-dash options (-platform, -style ...) are the toolkit's.
-            options.error = QStringLiteral("Opzione sconosciuta: %1").arg(argument);
+            if (options.folder.isEmpty())
+                refuse(QStringLiteral("Manca la cartella dopo --cartella."));
+        } else if (argument.startsWith(QLatin1Char('-')) && toolkit.contains(name)) {
+            ++i;
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            refuse(QStringLiteral("Opzione sconosciuta: %1").arg(argument));
         }
     }
     return options;
