@@ -164,7 +164,7 @@ private slots:
         QVERIFY(saveAnswering(QStringLiteral("secondo testo.")).contains("occupato"));
         sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(other);
-        QCOMPARE(composeBox()->toPlainText(), QStringLiteral("Secondo testo."));
+        QCOMPARE(composeBox()->toPlainText(), QStringLiteral("secondo testo.")); // as typed
         QCOMPARE(storedText(key), QStringLiteral("Primo testo."));
 
         QSqlQuery pragma(archiveStore().ArchiveDb->handle());

@@ -249,23 +249,24 @@ void ComposeScreen::cmdmaiuscole_Click()
         msg::info(this, kNoPupil);
         return;
     }
-    setNavigationEnabled(true);
     const QString prepared = prepareForSaving(original, m_pupilSex);
-    if (prepared != original)
-        setText(prepared);
     try {
         m_row->setBookmark(m_rowKey);
         m_row->edit();
         m_row->setField(QStringLiteral("giudizio"), prepared);
         m_row->update();
-        m_archivedText = prepared;
-        archiveStore().CurrentJudgment = m_row;
     } catch (const DbError& e) {
+        // Not saved: the screen stays as it was, the teacher's text untouched.
         msg::info(
             this,
             QStringLiteral("Il giudizio non è stato salvato nell'archivio:\n%1").arg(e.text()));
         return;
     }
+    m_archivedText = prepared;
+    archiveStore().CurrentJudgment = m_row;
+    setNavigationEnabled(true);
+    if (prepared != original)
+        setText(prepared);
     afterSave();
 }
 
