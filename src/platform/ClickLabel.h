@@ -22,6 +22,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The keyboard's place is shown with a focus frame.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // A click is a press and a release on this label: a double click counts
