@@ -11,12 +11,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -388,9 +390,12 @@ private slots:
         qunsetenv("GIUDIZI_FLOPPY_DIR");
         QTemporaryDir stick;
         QString startedIn;
+        QString cancelCaption;
         {
             DialogHandler chooser([&](QWidget* modal) {
                 if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                    if (auto* buttons = dialog->findChild<QDialogButtonBox*>())
+                        cancelCaption = buttons->button(QDialogButtonBox::Cancel)->text();
                     startedIn = dialog->directory().absolutePath() + QLatin1Char('|') +
                                 dialog->selectedFiles().join(QLatin1Char('|'));
                     dialog->selectFile(stick.path());
@@ -403,6 +408,7 @@ private slots:
                 click(menu("Flessibile"), QStringLiteral("LabFloppy"));
         }
         QCOMPARE(QDir(stick.path()).entryList(QDir::Files).size(), 3);
+        QCOMPARE(cancelCaption, QStringLiteral("Annulla")); // the toolkit's dialogs speak Italian
         QVERIFY2(startedIn.contains(QDir(stick.path()).absolutePath()), qPrintable(startedIn));
         QCOMPARE(m_run->endStatuses(), QList<int>({0, 0, 0}));
     }

@@ -57,12 +57,19 @@ EndRecorder::~EndRecorder()
 
 ProgramRun::ProgramRun(bool enter)
 {
+    watchForUnexpectedDialogs();
     if (enter)
         startAndEnter(QStringLiteral("scuola"));
 }
 
 ProgramRun::~ProgramRun()
 {
+    // A dialog nobody expected since the last click fails the test too.
+    const QStringList unexpected = unexpectedDialogs();
+    if (!unexpected.isEmpty())
+        QTest::qFail(qPrintable(QStringLiteral("messages nobody expected: ") +
+                                unexpected.join(QStringLiteral(" | "))),
+                     __FILE__, __LINE__);
     shutDown();
 }
 
@@ -99,16 +106,22 @@ void click(const QString& windowName, const QString& controlName)
         button->click();
     else
         QTest::mouseClick(control, Qt::LeftButton);
+    verifyNoUnexpectedDialog(controlName);
+}
+
+void verifyNoUnexpectedDialog(const QString& action)
+{
     const QStringList unexpected = unexpectedDialogs();
     QVERIFY2(unexpected.isEmpty(),
              qPrintable(QStringLiteral("%1 showed a message nobody expected: %2")
-                            .arg(controlName, unexpected.join(QStringLiteral(" | ")))));
+                            .arg(action, unexpected.join(QStringLiteral(" | ")))));
 }
 
 void doubleClick(const QString& windowName, const QString& controlName)
 {
     QWidget* control = findControl(windowName, controlName);
     QVERIFY(control);
+    watchForUnexpectedDialogs();
     QWidget* top = control->window();
     const QPoint inWindow = control->mapTo(top, control->rect().center());
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
@@ -121,6 +134,7 @@ void doubleClick(const QString& windowName, const QString& controlName)
                       Qt::NoModifier);
     QApplication::sendEvent(under, &press);
     QTest::mouseRelease(under, Qt::LeftButton, {}, local.toPoint());
+    verifyNoUnexpectedDialog(controlName);
 }
 
 void chooseFromList(QComboBox* combo, const QString& text)
@@ -143,7 +157,9 @@ void clickListItem(const QString& windowName, const QString& listName, int row)
     QVERIFY2(row >= 0 && row < list->count(), qPrintable(QStringLiteral("row %1").arg(row)));
     list->scrollToItem(list->item(row));
     const QPoint at = list->visualItemRect(list->item(row)).center();
+    watchForUnexpectedDialogs();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    verifyNoUnexpectedDialog(listName);
 }
 
 struct ModalAnswer::State {

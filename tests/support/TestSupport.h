@@ -115,6 +115,8 @@ private:
 // showed one. Returns (and forgets) the texts collected so far.
 void watchForUnexpectedDialogs();
 QStringList unexpectedDialogs();
+// Fails the test when a dialog nobody expected came up during `action`.
+void verifyNoUnexpectedDialog(const QString& action);
 
 // Destroys the screens of the run and closes its databases, so that the
 // working folder can go.
