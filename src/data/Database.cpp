@@ -155,16 +155,14 @@ void Database::exec(const QString& sql)
 {
     QSqlQuery query(handle());
     if (!query.exec(sql))
-        throw DbError::fromEngine(query.lastError().text(),
-                                  query.lastError().nativeErrorCode().toInt());
+        throw DbError::fromSqlError(query.lastError());
 }
 
 Database::Transaction::Transaction(Database& db)
     : m_db(db)
 {
     if (!m_db.handle().transaction())
-        throw DbError::fromEngine(m_db.handle().lastError().text(),
-                                  m_db.handle().lastError().nativeErrorCode().toInt());
+        throw DbError::fromSqlError(m_db.handle().lastError());
 }
 
 Database::Transaction::~Transaction()
@@ -176,8 +174,7 @@ Database::Transaction::~Transaction()
 void Database::Transaction::commit()
 {
     if (!m_db.handle().commit())
-        throw DbError::fromEngine(m_db.handle().lastError().text(),
-                                  m_db.handle().lastError().nativeErrorCode().toInt());
+        throw DbError::fromSqlError(m_db.handle().lastError());
     m_done = true;
 }
 

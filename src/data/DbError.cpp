@@ -1,8 +1,14 @@
 #include "data/DbError.h"
 
+#include <QSqlError>
 #include <sqlite3.h>
 
 namespace giudizi {
+
+DbError DbError::fromSqlError(const QSqlError& error)
+{
+    return fromEngine(error.text(), error.nativeErrorCode().toInt());
+}
 
 DbError DbError::fromEngine(const QString& engineText, int code)
 {

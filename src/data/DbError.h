@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+class QSqlError;
 #include <stdexcept>
 
 namespace giudizi {
@@ -20,6 +22,8 @@ public:
     // or locked file, a full disk, a read-only or damaged file), else the
     // engine's own message. `code` is SQLite's result code.
     static DbError fromEngine(const QString& engineText, int code);
+    // The same, for an error reported by Qt's SQL driver.
+    static DbError fromSqlError(const QSqlError& error);
 
 private:
     QString m_text;

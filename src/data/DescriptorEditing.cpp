@@ -43,8 +43,7 @@ QVector<NumberedRow> numbered(const QVector<CatalogueRow>& rows)
 
 QVector<CatalogueRow> catalogueRows(Recordset& workingSet, const CatalogueKind& kind)
 {
-    const bool onRow = !workingSet.eof() && !workingSet.bof();
-    const Recordset::Bookmark position = onRow ? workingSet.bookmark() : -1;
+    const Recordset::KeepPosition keep(workingSet);
     QVector<CatalogueRow> rows;
     for (workingSet.moveFirst(); !workingSet.eof(); workingSet.moveNext()) {
         CatalogueRow row;
@@ -57,8 +56,6 @@ QVector<CatalogueRow> catalogueRows(Recordset& workingSet, const CatalogueKind& 
         }
         rows.append(row);
     }
-    if (onRow)
-        workingSet.setBookmark(position);
     return rows;
 }
 
@@ -74,19 +71,8 @@ void addDescriptor(Recordset& workingSet, const CatalogueKind& kind, const QStri
 
 void saveDescriptor(Recordset& workingSet, const CatalogueKind& kind, const DescriptorEdit& edit)
 {
-    const Recordset::Bookmark saved = workingSet.bookmark();
     // Whatever happens, the working set stands again on the row saved.
-    struct Back {
-        Recordset& rows;
-        Recordset::Bookmark key;
-        ~Back()
-        {
-            try {
-                rows.setBookmark(key);
-            } catch (const DbError&) {
-            }
-        }
-    } back{workingSet, saved};
+    const Recordset::KeepPosition keep(workingSet);
     Database::Transaction transaction(*workingSet.database());
     workingSet.edit();
     workingSet.setField(kOrdine, edit.ordine);

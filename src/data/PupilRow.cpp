@@ -45,7 +45,7 @@ void writePupilRow(Recordset& rows, const PupilData& pupil)
 
 void addPupilRow(Recordset& rows, const PupilData& pupil)
 {
-    const Recordset::Bookmark previous = rows.eof() || rows.bof() ? -1 : rows.bookmark();
+    const Recordset::Bookmark previous = rows.hasCurrentRow() ? rows.bookmark() : -1;
     Database::Transaction transaction(*rows.database());
     rows.addNew();
     rows.update();

@@ -8,7 +8,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <algorithm>
 
 namespace giudizi {
 
@@ -24,13 +23,11 @@ QSqlQuery prepared(const Database& db, const QString& sql, const QVariantList& b
     QSqlQuery query(db.handle());
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw DbError::fromEngine(query.lastError().text(),
-                                  query.lastError().nativeErrorCode().toInt());
+        throw DbError::fromSqlError(query.lastError());
     for (const QVariant& value : binds)
         query.addBindValue(value);
     if (!query.exec())
-        throw DbError::fromEngine(query.lastError().text(),
-                                  query.lastError().nativeErrorCode().toInt());
+        throw DbError::fromSqlError(query.lastError());
     return query;
 }
 
@@ -97,13 +94,6 @@ bool Recordset::bof() const
     return m_pos < 0 || m_keys.isEmpty();
 }
 
-void Recordset::setAbsolutePosition(int index)
-{
-    m_pos = std::clamp(index, 0, static_cast<int>(m_keys.size()));
-    m_afterDelete = false;
-    m_loaded = false;
-}
-
 void Recordset::moveFirst()
 {
     m_pos = 0;
@@ -135,9 +125,14 @@ void Recordset::movePrevious()
     m_loaded = false;
 }
 
+bool Recordset::hasCurrentRow() const
+{
+    return !m_afterDelete && m_pos >= 0 && m_pos < m_keys.size();
+}
+
 void Recordset::requireRow() const
 {
-    if (m_afterDelete || m_pos < 0 || m_pos >= m_keys.size())
+    if (!hasCurrentRow())
         throw DbError(QStringLiteral("Nessun record corrente."));
 }
 
@@ -266,8 +261,9 @@ void Recordset::write()
                          binds);
             if (query.numRowsAffected() < 1)
                 throw MissingRowError();
-        } else if (!rowExists(m_keys.at(m_pos))) {
-            throw MissingRowError();
+        } else {
+            m_loaded = false;
+            loadCurrent(); // nothing to write, but the row must still be there
         }
         m_lastModified = m_keys.at(m_pos);
     }
@@ -279,15 +275,32 @@ void Recordset::write()
 
 bool Recordset::currentRowExists() const
 {
-    return !eof() && !bof() && !m_afterDelete && rowExists(m_keys.at(m_pos));
+    if (!hasCurrentRow())
+        return false;
+    m_loaded = false;
+    try {
+        loadCurrent();
+    } catch (const MissingRowError&) {
+        return false;
+    }
+    return true;
 }
 
-bool Recordset::rowExists(Bookmark key) const
+Recordset::KeepPosition::KeepPosition(Recordset& rows)
+    : m_rows(rows)
+    , m_key(rows.hasCurrentRow() ? rows.bookmark() : -1)
 {
-    SqliteStatement query(
-        *m_db, QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ?").arg(quoted(*m_db, m_table)),
-        {key});
-    return query.next();
+}
+
+Recordset::KeepPosition::~KeepPosition()
+{
+    if (m_key < 0)
+        return;
+    try {
+        m_rows.setBookmark(m_key);
+    } catch (const DbError&) {
+        // the row has left the keyset: the cursor stays where it is
+    }
 }
 
 void Recordset::cancel()

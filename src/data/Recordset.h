@@ -37,9 +37,6 @@ public:
     // Number of rows (the keyset is complete at opening, so no move is needed).
     int recordCount() const { return m_keys.size(); }
     int absolutePosition() const { return m_pos; }
-
-    // Stands on the row at `index` (from 0) of the keyset.
-    void setAbsolutePosition(int index);
     void moveFirst();
     void moveLast();
     void moveNext();
@@ -72,12 +69,30 @@ public:
     void setBookmark(Bookmark key);
     Bookmark lastModified() const { return m_lastModified; }
 
-    // Whether the cursor stands on a row that is still in the table.
+    // Whether the cursor stands on a key of its keyset (not past either end,
+    // not on a row it has just removed).
+    bool hasCurrentRow() const;
+    // Whether the cursor stands on a row that is still in the table; the row
+    // is read afresh, so its values are at hand afterwards.
     bool currentRowExists() const;
     // Drops any cached values so the current row is read again.
     void refresh();
     // Forgets a row added in a transaction that was rolled back.
     void forget(Bookmark key);
+
+    // Puts the cursor back on the row it stood on when made (if any), however
+    // the scope is left.
+    class KeepPosition {
+    public:
+        explicit KeepPosition(Recordset& rows);
+        ~KeepPosition();
+        KeepPosition(const KeepPosition&) = delete;
+        KeepPosition& operator=(const KeepPosition&) = delete;
+
+    private:
+        Recordset& m_rows;
+        Bookmark m_key;
+    };
 
 private:
     enum class Mode { None, Edit, Add };
@@ -87,7 +102,6 @@ private:
     void loadCurrent() const;
     void requireRow() const;
     void write();
-    bool rowExists(Bookmark key) const;
 
     std::shared_ptr<Database> m_db;
     QString m_table;

@@ -8,27 +8,18 @@ namespace giudizi {
 QString classListText(Recordset& rows)
 {
     const QString lineEnd = QStringLiteral("\r\n");
-    const bool onRow = !rows.eof() && !rows.bof();
-    const Recordset::Bookmark position = onRow ? rows.bookmark() : -1;
+    const Recordset::KeepPosition keep(rows);
     QString text;
-    try {
-        for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-            QString entry;
-            try {
-                entry = rows.text(QStringLiteral("nome")) + lineEnd +
-                        rows.text(QStringLiteral("giudizio")) + lineEnd + lineEnd;
-            } catch (const MissingRowError&) {
-                continue; // deleted meanwhile: not in the list
-            }
-            text += entry;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        QString entry;
+        try {
+            entry = rows.text(QStringLiteral("nome")) + lineEnd +
+                    rows.text(QStringLiteral("giudizio")) + lineEnd + lineEnd;
+        } catch (const MissingRowError&) {
+            continue; // deleted meanwhile: not in the list
         }
-    } catch (...) {
-        if (onRow)
-            rows.setBookmark(position);
-        throw;
+        text += entry;
     }
-    if (onRow)
-        rows.setBookmark(position);
     return text;
 }
 

@@ -170,7 +170,7 @@ void DescriptorEditor::Grid_Click(int row)
     m_number->setText(m_grid->item(row - 1, 0)->text());
     // The stored text, exactly: the one a deletion looks for.
     m_rememberedText = m_rows.at(row - 1).text;
-    m_workingSet->setAbsolutePosition(row - 1);
+    m_workingSet->setBookmark(m_rows.at(row - 1).key);
     m_save->setEnabled(editable());
     rowClicked(m_rows.at(row - 1));
 }
