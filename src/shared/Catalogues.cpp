@@ -3,6 +3,8 @@
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
 
+#include <utility>
+
 namespace giudizi {
 
 QString flexibleTable(int term, int area)
@@ -40,31 +42,48 @@ std::shared_ptr<Recordset> openRigidAspect(const QString& table, int step)
                            {step + 1}, QStringLiteral("ordine ASC"));
 }
 
+std::shared_ptr<Recordset> openRigidCatalogue(const QString& table)
+{
+    return Recordset::open(archiveStore().DescriptorDb, table, QString(), {},
+                           QStringLiteral("tipo, ordine ASC"));
+}
+
 namespace {
-void loadAspect(const char* table)
+void loadAspect(const QString& table)
 {
     const int step = appState().currentStep;
     if (step < 0 || step > 9)
         return;
-    archiveStore().DescriptorCursor = openRigidAspect(QString::fromLatin1(table), step);
+    archiveStore().DescriptorCursor = openRigidAspect(table, step);
 }
 } // namespace
 
 void CaricaClasseAq1()
 {
-    loadAspect("classeAq1");
+    loadAspect(QStringLiteral("classeAq1"));
 }
 void CaricaClasseAq2()
 {
-    loadAspect("classeAq2");
+    loadAspect(QStringLiteral("classeAq2"));
 }
 void CaricaClasseBq1()
 {
-    loadAspect("classeBq1");
+    loadAspect(QStringLiteral("classeBq1"));
 }
 void CaricaClasseBq2()
 {
-    loadAspect("classeBq2");
+    loadAspect(QStringLiteral("classeBq2"));
+}
+
+void CaricaClasse(const QString& table)
+{
+    static const std::pair<const char*, void (*)()> loaders[] = {{"classeAq1", CaricaClasseAq1},
+                                                                 {"classeAq2", CaricaClasseAq2},
+                                                                 {"classeBq1", CaricaClasseBq1},
+                                                                 {"classeBq2", CaricaClasseBq2}};
+    for (const auto& [name, load] : loaders)
+        if (table == QLatin1String(name))
+            load();
 }
 
 } // namespace giudizi

@@ -17,6 +17,8 @@ QString rigidTable(int currentClass, int term);
 std::shared_ptr<Recordset> openFlexibleCatalogue(const QString& table);
 // " select * from <table> where tipo = <step + 1> ORDER BY ordine ASC;"
 std::shared_ptr<Recordset> openRigidAspect(const QString& table, int step);
+// A whole rigid catalogue, aspect by aspect.
+std::shared_ptr<Recordset> openRigidCatalogue(const QString& table);
 
 // The rigid catalogue loaders: each opens the aspect of appState().currentStep
 // of its table as DescriptorCursor; a step outside 0..9 leaves the cursor alone.
@@ -24,5 +26,8 @@ void CaricaClasseAq1();
 void CaricaClasseAq2();
 void CaricaClasseBq1();
 void CaricaClasseBq2();
+// The loader of a rigid catalogue named by its table; any other name leaves
+// the cursor alone.
+void CaricaClasse(const QString& table);
 
 } // namespace giudizi

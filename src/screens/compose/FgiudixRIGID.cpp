@@ -89,14 +89,7 @@ void FgiudixRIGID::CaricaIndicatori()
         state.currentClass = 1;
     const QString table = rigidTable(state.currentClass, state.currentTerm);
     try {
-        if (table == QLatin1String("classeAq1"))
-            CaricaClasseAq1();
-        else if (table == QLatin1String("classeAq2"))
-            CaricaClasseAq2();
-        else if (table == QLatin1String("classeBq1"))
-            CaricaClasseBq1();
-        else if (table == QLatin1String("classeBq2"))
-            CaricaClasseBq2();
+        CaricaClasse(table);
         // Any other class reads the last opened rows again.
         showDescriptorCursor();
     } catch (const DbError& e) {

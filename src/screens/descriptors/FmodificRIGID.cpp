@@ -133,8 +133,7 @@ void FmodificRIGID::Form_Load()
 void FmodificRIGID::Titoli()
 {
     try {
-        auto rows = Recordset::open(archiveStore().DescriptorDb, m_table, QString(), {},
-                                    QStringLiteral("tipo, ordine ASC"));
+        auto rows = openRigidCatalogue(m_table);
         int box = 0;
         for (rows->moveFirst(); !rows->eof() && box < kAspectBoxes; rows->moveNext()) {
             const QString area = rows->text(QStringLiteral("area"));
@@ -215,14 +214,7 @@ std::shared_ptr<Recordset> FmodificRIGID::loadWorkingSet()
                                QString());
     // The shared loaders read the step; the composition may have moved it since.
     appState().currentStep = static_cast<qint16>(m_aspect - 1);
-    if (m_table == QLatin1String("classeAq1"))
-        CaricaClasseAq1();
-    else if (m_table == QLatin1String("classeAq2"))
-        CaricaClasseAq2();
-    else if (m_table == QLatin1String("classeBq1"))
-        CaricaClasseBq1();
-    else
-        CaricaClasseBq2();
+    CaricaClasse(m_table);
     return archiveStore().DescriptorCursor;
 }
 
@@ -276,9 +268,7 @@ void FmodificRIGID::printCatalogue(int index)
 {
     QVector<RigidGridRow> rows;
     try {
-        auto catalogue = Recordset::open(archiveStore().DescriptorDb,
-                                         QString::fromLatin1(kCatalogues[index].table), QString(),
-                                         {}, QStringLiteral("tipo, ordine ASC"));
+        auto catalogue = openRigidCatalogue(QString::fromLatin1(kCatalogues[index].table));
         for (catalogue->moveFirst(); !catalogue->eof(); catalogue->moveNext())
             rows.append({catalogue->field(QStringLiteral("ordine")).toInt(),
                          catalogue->text(QStringLiteral("indicatore")),
