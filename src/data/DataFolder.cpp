@@ -106,19 +106,27 @@ bool createDataFolder(const QString& folderPath, QString* error)
     return ok;
 }
 
-bool checkDatabaseFile(const QString& path, const QStringList& tables, QString* error)
+namespace {
+std::shared_ptr<Database> openChecked(const QString& path, const QStringList& tables,
+                                      QString* error)
 {
     auto db = Database::open(path, error);
     if (!db)
-        return false;
+        return nullptr;
     for (const QString& table : tables) {
         if (!db->hasTable(table)) {
             if (error)
                 *error = QStringLiteral("%1: la tabella '%2' non esiste").arg(path, table);
-            return false;
+            return nullptr;
         }
     }
-    return true;
+    return db;
+}
+} // namespace
+
+bool checkDatabaseFile(const QString& path, const QStringList& tables, QString* error)
+{
+    return openChecked(path, tables, error) != nullptr;
 }
 
 DataFolderResult prepareDataFolder()
@@ -130,8 +138,12 @@ DataFolderResult prepareDataFolder()
         return result;
     }
     for (const QString& path : datafiles::allPaths()) {
-        if (!checkDatabaseFile(path, datafiles::requiredTables(path), &result.error))
+        auto db = openChecked(path, datafiles::requiredTables(path), &result.error);
+        if (!db)
             return result;
+        // Archives made before the searches had their indexes gain them now.
+        if (path == datafiles::archivePath())
+            ensureArchiveIndexes(*db);
     }
     result.ok = true;
     return result;

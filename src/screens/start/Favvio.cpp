@@ -4,7 +4,6 @@
 #include "data/ArchiveStore.h"
 #include "data/DataFolder.h"
 #include "data/DbError.h"
-#include "data/SqlScript.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
@@ -192,7 +191,6 @@ bool Favvio::Form_Load()
         endProgram(1);
         return false;
     }
-    ensureArchiveIndexes(*archiveStore().ArchiveDb);
     return true;
 }
 
