@@ -104,12 +104,33 @@ private slots:
         }
         // 5 lines under the picture, then 8 a page; line 20 asks for a new page.
         QCOMPARE(perPage, QList<int>({5, 8, 7, 5}));
+        // What a page holds is known before printing, as paginate() will see it.
+        QCOMPARE(firstPageCapacity(frame), 5);
+        QCOMPARE(printedLineCount(lines), 25);
 
         frame.maxLinesPerPage = 3;
         QCOMPARE(paginate(lines, frame).at(3).page, 1);
+        QCOMPARE(firstPageCapacity(frame), 3);
         // A frame lower than one line still takes one line a page, and ends.
         frame.bottom = 25;
         QCOMPARE(paginate(lines, frame).last().page, 24);
+        QCOMPARE(firstPageCapacity(frame), 1);
+    }
+
+    void fittedLinesGoOnAfterTheirIndentAndKeepTheirBreak()
+    {
+        const QList<TextLine> fitted =
+            fitLines({{QStringLiteral("1 aaa bbb ccc"), true, QStringLiteral("   ")},
+                      {QStringLiteral("corta"), false}},
+                     8, perCharacter);
+        QStringList texts;
+        QList<bool> breaks;
+        for (const TextLine& line : fitted) {
+            texts << line.text;
+            breaks << line.newPageBefore;
+        }
+        QCOMPARE(texts, QStringList({"1 aaa ", "   bbb ", "   ccc", "corta"}));
+        QCOMPARE(breaks, QList<bool>({true, false, false, false}));
     }
 };
 

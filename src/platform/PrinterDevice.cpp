@@ -129,12 +129,8 @@ void PrinterDevice::setFontSize(double points)
 const PrinterDevice::DeviceFont& PrinterDevice::deviceFont() const
 {
     if (!m_deviceFont) {
-        DeviceFont sized;
-        sized.font = QFont(m_font, paintDevice());
-        const QFontMetricsF metrics(sized.font, paintDevice());
-        sized.ascent = metrics.ascent();
-        sized.lineSpacing = metrics.lineSpacing();
-        m_deviceFont = sized;
+        const QFont sized(m_font, paintDevice());
+        m_deviceFont.emplace(DeviceFont{sized, QFontMetricsF(sized, paintDevice())});
     }
     return *m_deviceFont;
 }
@@ -146,12 +142,12 @@ QFont PrinterDevice::font() const
 
 double PrinterDevice::textWidth(const QString& text) const
 {
-    return fromPixels(QFontMetricsF(font(), paintDevice()).horizontalAdvance(text));
+    return fromPixels(deviceFont().metrics.horizontalAdvance(text));
 }
 
 double PrinterDevice::textHeight() const
 {
-    return fromPixels(deviceFont().lineSpacing);
+    return fromPixels(deviceFont().metrics.lineSpacing());
 }
 
 bool PrinterDevice::printLine(const QString& text)
@@ -161,9 +157,9 @@ bool PrinterDevice::printLine(const QString& text)
     const DeviceFont& sized = deviceFont();
     if (m_painter->font() != sized.font)
         m_painter->setFont(sized.font);
-    m_painter->drawText(QPointF(toPixels(m_x), toPixels(m_y) + sized.ascent), text);
+    m_painter->drawText(QPointF(toPixels(m_x), toPixels(m_y) + sized.metrics.ascent()), text);
     m_x = 0;
-    m_y += fromPixels(sized.lineSpacing);
+    m_y += fromPixels(sized.metrics.lineSpacing());
     return true;
 }
 

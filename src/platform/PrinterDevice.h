@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPointF>
 #include <QRect>
@@ -98,11 +99,10 @@ private:
     ScaleMode m_scale = ScaleMode::Twips;
     QFont m_font;
     // The font sized for the device and its metrics, made again when the font
-    // changes (printing a line must not rebuild them).
+    // changes (measuring and printing a line must not rebuild them).
     struct DeviceFont {
         QFont font;
-        double ascent = 0;
-        double lineSpacing = 0;
+        QFontMetricsF metrics;
     };
     mutable std::optional<DeviceFont> m_deviceFont;
     const DeviceFont& deviceFont() const;

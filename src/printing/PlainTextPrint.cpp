@@ -2,9 +2,6 @@
 
 #include "platform/PrinterDevice.h"
 
-#include <QFontMetricsF>
-#include <memory>
-
 namespace giudizi {
 
 namespace {
@@ -27,12 +24,7 @@ double PlainTextPrinter::printableWidth() const
 
 TextMeasure PlainTextPrinter::measure() const
 {
-    // One metrics object for the whole job: measuring is most of the work.
-    auto metrics = std::make_shared<QFontMetricsF>(m_printer.font(), m_printer.paintDevice());
-    const double pixelsPerMillimetre = m_printer.toPixels(1.0);
-    return [metrics, pixelsPerMillimetre](const QString& text) {
-        return metrics->horizontalAdvance(text) / pixelsPerMillimetre;
-    };
+    return [&printer = m_printer](const QString& text) { return printer.textWidth(text); };
 }
 
 TextFrame PlainTextPrinter::frame() const
@@ -54,6 +46,16 @@ TextFrame PlainTextPrinter::frame() const
     return frame;
 }
 
+int PlainTextPrinter::printedLineCount(const QString& text) const
+{
+    return giudizi::printedLineCount(wrapText(text, printableWidth(), measure()));
+}
+
+int PlainTextPrinter::firstPageCapacity() const
+{
+    return giudizi::firstPageCapacity(frame());
+}
+
 PrintOutcome PlainTextPrinter::printText(const QString& text)
 {
     return printLines(wrapText(text, printableWidth(), measure()));
@@ -61,15 +63,7 @@ PrintOutcome PlainTextPrinter::printText(const QString& text)
 
 PrintOutcome PlainTextPrinter::printFittedLines(const QList<TextLine>& lines)
 {
-    const double width = printableWidth();
-    const TextMeasure measuring = measure();
-    QList<TextLine> fitted;
-    for (const TextLine& line : lines) {
-        const QStringList pieces = wrapParagraph(line.text, width, measuring, line.continuation);
-        for (int i = 0; i < pieces.size(); ++i)
-            fitted.append({pieces.at(i), i == 0 && line.newPageBefore, QString()});
-    }
-    return printLines(fitted);
+    return printLines(fitLines(lines, printableWidth(), measure()));
 }
 
 PrintOutcome PlainTextPrinter::printLines(const QList<TextLine>& lines)

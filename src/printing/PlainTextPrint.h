@@ -39,6 +39,9 @@ public:
     // Where lines go: under the picture on the first page when the top
     // margin would put them over it.
     TextFrame frame() const;
+    // The lines `text` prints once wrapped, and how many the first page holds.
+    int printedLineCount(const QString& text) const;
+    int firstPageCapacity() const;
 
     // Wraps `text` (paragraphs at its line ends) and prints it as one job.
     PrintOutcome printText(const QString& text);

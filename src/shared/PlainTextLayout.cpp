@@ -173,21 +173,45 @@ QStringList wrapParagraph(const QString& paragraph, double width, const TextMeas
     return lines;
 }
 
+namespace {
+// Whether a page holding `onPage` lines, the next one at `y`, takes no more.
+bool pageFull(const TextFrame& frame, int onPage, double y)
+{
+    return (frame.maxLinesPerPage > 0 && onPage >= frame.maxLinesPerPage) ||
+           y + frame.lineHeight > frame.bottom + 1e-9;
+}
+} // namespace
+
+int printedLineCount(const QList<TextLine>& lines)
+{
+    int count = static_cast<int>(lines.size());
+    while (count > 0 && lines.at(count - 1).text.trimmed().isEmpty())
+        --count;
+    return count;
+}
+
+int firstPageCapacity(const TextFrame& frame)
+{
+    // The same steps as paginate(), so the two never disagree at the edge.
+    int onPage = 1; // every page takes one line
+    double y = frame.firstPageTop + frame.lineHeight;
+    while (frame.lineHeight > 0 && !pageFull(frame, onPage, y)) {
+        ++onPage;
+        y += frame.lineHeight;
+    }
+    return onPage;
+}
+
 QList<PlacedLine> paginate(const QList<TextLine>& lines, const TextFrame& frame)
 {
-    int last = static_cast<int>(lines.size()) - 1;
-    while (last >= 0 && lines.at(last).text.trimmed().isEmpty())
-        --last;
-
+    const int count = printedLineCount(lines);
     QList<PlacedLine> placed;
     int page = 0;
     int onPage = 0;
     double y = frame.firstPageTop;
-    for (int i = 0; i <= last; ++i) {
+    for (int i = 0; i < count; ++i) {
         const TextLine& line = lines.at(i);
-        const bool full = (frame.maxLinesPerPage > 0 && onPage >= frame.maxLinesPerPage) ||
-                          y + frame.lineHeight > frame.bottom + 1e-9;
-        if (onPage > 0 && (full || line.newPageBefore)) {
+        if (onPage > 0 && (pageFull(frame, onPage, y) || line.newPageBefore)) {
             ++page;
             onPage = 0;
             y = frame.top;
@@ -207,6 +231,18 @@ QList<TextLine> wrapText(const QString& text, double width, const TextMeasure& m
         for (const QString& line : wrapParagraph(paragraph, width, cached))
             lines.append({line, false});
     return lines;
+}
+
+QList<TextLine> fitLines(const QList<TextLine>& lines, double width, const TextMeasure& measure)
+{
+    const TextMeasure cached = remembering(measure);
+    QList<TextLine> fitted;
+    for (const TextLine& line : lines) {
+        const QStringList pieces = wrapParagraph(line.text, width, cached, line.continuation);
+        for (int i = 0; i < pieces.size(); ++i)
+            fitted.append({pieces.at(i), i == 0 && line.newPageBefore});
+    }
+    return fitted;
 }
 
 } // namespace giudizi

@@ -65,8 +65,16 @@ struct PlacedLine {
 // or where a line asks for it. Every page takes at least one line, so paging
 // always ends. Empty lines at the very end are dropped (no blank last page).
 QList<PlacedLine> paginate(const QList<TextLine>& lines, const TextFrame& frame);
+// How many lines paginate() puts on the first page when nothing asks for a break.
+int firstPageCapacity(const TextFrame& frame);
+// The lines that print: all but the empty ones at the very end.
+int printedLineCount(const QList<TextLine>& lines);
 
 // Paragraphs of `text` wrapped to `width`, one TextLine per printed line.
 QList<TextLine> wrapText(const QString& text, double width, const TextMeasure& measure);
+// Lines built by the caller, fitted to `width`: a line wider than that goes
+// on on the next line after its continuation indent; a page break it asks
+// for stays with its first piece.
+QList<TextLine> fitLines(const QList<TextLine>& lines, double width, const TextMeasure& measure);
 
 } // namespace giudizi

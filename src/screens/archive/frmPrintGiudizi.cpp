@@ -15,17 +15,11 @@
 namespace giudizi {
 
 namespace {
-// The page of the class list; the line count stays a limit, but the printed
-// height decides first.
-PlainTextPage classListPage(int fontSize)
+// The page of the class list (Arial 10, margins 15, 20, 20, 30 mm); the line
+// count stays a limit, but the printed height decides first.
+PlainTextPage classListPage()
 {
     PlainTextPage page;
-    page.fontName = QStringLiteral("Arial");
-    page.fontSize = fontSize;
-    page.left = 15;
-    page.right = 20;
-    page.top = 20;
-    page.bottom = 30;
     page.maxLinesPerPage = 66;
     return page;
 }
@@ -63,7 +57,6 @@ PrintOutcome frmPrintGiudizi::CopiaPagina()
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
     m_text->setFont(font);
-    m_fontSize = 10;
     m_text->clear();
     QString text;
     try {
@@ -77,15 +70,10 @@ PrintOutcome frmPrintGiudizi::CopiaPagina()
     return print(text);
 }
 
-PrintOutcome frmPrintGiudizi::StampaTesto()
-{
-    return print(m_text->toPlainText());
-}
-
 PrintOutcome frmPrintGiudizi::print(const QString& text)
 {
     PrinterDevice printer;
-    PlainTextPrinter plain(printer, classListPage(m_fontSize));
+    PlainTextPrinter plain(printer, classListPage());
     return plain.printText(text);
 }
 

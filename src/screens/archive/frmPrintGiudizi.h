@@ -19,14 +19,12 @@ public:
     PrintOutcome CopiaPagina() override;
     // Prints the text of TxtMain: Arial at the print font size, margins left
     // 15, right 20, top 20, bottom 30 mm, paged by the printed height.
-    PrintOutcome StampaTesto();
     void Command1_Click();
 
 private:
     PrintOutcome print(const QString& text);
 
     QPlainTextEdit* m_text = nullptr;
-    int m_fontSize = 10;
 };
 
 } // namespace giudizi

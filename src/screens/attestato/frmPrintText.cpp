@@ -11,23 +11,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
-#include <cmath>
 
 namespace giudizi {
 
 namespace {
 constexpr int kDotsPerMetreAt72Dpi = 2835;
-
-// The lines a text takes on the page once wrapped; empty lines at its end
-// print nothing.
-int printedLines(const QString& text, const PlainTextPrinter& printer)
-{
-    const QList<TextLine> lines = wrapText(text, printer.printableWidth(), printer.measure());
-    int count = static_cast<int>(lines.size());
-    while (count > 0 && lines.at(count - 1).text.trimmed().isEmpty())
-        --count;
-    return count;
-}
 } // namespace
 
 frmPrintText::frmPrintText()
@@ -102,11 +90,9 @@ PrintOutcome frmPrintText::outputAttestato(AttestatoPage sheet, bool print)
         // signature stays on the sheet.
         PrinterDevice printer;
         const PlainTextPrinter plain(printer, page());
-        const TextFrame frame = plain.frame();
-        const int room = static_cast<int>(
-            std::floor((frame.bottom - frame.firstPageTop) / frame.lineHeight + 1e-6));
         fitPage(
-            sheet, [&plain](const QString& text) { return printedLines(text, plain); }, room);
+            sheet, [&plain](const QString& text) { return plain.printedLineCount(text); },
+            plain.firstPageCapacity());
     }
     setText(sheet.text(), 12);
     if (print)
