@@ -33,7 +33,6 @@ public:
     // Rows read at once, and blocks kept.
     static constexpr int kBlockRows = 64;
     static constexpr int kCachedBlocks = 32;
-    int cachedBlockCount() const { return static_cast<int>(m_blocks.size()); }
 
 private:
     using Row = QVector<QVariant>;

@@ -37,14 +37,10 @@ public:
     // Obtains and shows a screen (through openScreen() when it has one).
     static bool open(const QString& name);
 
-    template <class T> static T* get(bool* created = nullptr)
+    template <class T> static T* get()
     {
-        if (created)
-            *created = false;
         if (QWidget* existing = find(QString::fromLatin1(T::Name)))
             return static_cast<T*>(existing);
-        if (created)
-            *created = true;
         T* screen = new T();
         screen->setObjectName(QString::fromLatin1(T::Name));
         add(screen);

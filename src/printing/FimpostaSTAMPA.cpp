@@ -233,11 +233,6 @@ QWidget* FimpostaSTAMPA::buildMoveColumn()
     return column;
 }
 
-void FimpostaSTAMPA::open()
-{
-    ScreenRegistry::get<FimpostaSTAMPA>()->openScreen();
-}
-
 bool FimpostaSTAMPA::openScreen()
 {
     if (!m_loaded) {

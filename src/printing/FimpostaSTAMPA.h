@@ -27,7 +27,6 @@ public:
     FimpostaSTAMPA();
 
     // Shows the screen, creating and loading it when it is not open.
-    static void open();
     bool openScreen() override;
 
     void Form_Load();

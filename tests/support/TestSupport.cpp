@@ -346,13 +346,20 @@ bool ModalAnswer::answered() const
     return !m_state->texts.isEmpty();
 }
 
-void execDescriptors(const QString& sql, const QVariantList& binds)
+namespace {
+void execOn(const QSqlDatabase& db, const QString& sql, const QVariantList& binds)
 {
-    QSqlQuery q(archiveStore().DescriptorDb->handle());
+    QSqlQuery q(db);
     QVERIFY2(q.prepare(sql), qPrintable(sql));
     for (const QVariant& v : binds)
         q.addBindValue(v);
     QVERIFY2(q.exec(), qPrintable(sql));
+}
+} // namespace
+
+void execDescriptors(const QString& sql, const QVariantList& binds)
+{
+    execOn(archiveStore().DescriptorDb->handle(), sql, binds);
 }
 
 QVariantMap positionRow(const QString& kind)
@@ -413,11 +420,7 @@ qint64 addJudgment(const QVariantMap& columns)
 
 void execArchive(const QString& sql, const QVariantList& binds)
 {
-    QSqlQuery q(archiveStore().ArchiveDb->handle());
-    QVERIFY2(q.prepare(sql), qPrintable(sql));
-    for (const QVariant& v : binds)
-        q.addBindValue(v);
-    QVERIFY2(q.exec(), qPrintable(sql));
+    execOn(archiveStore().ArchiveDb->handle(), sql, binds);
 }
 
 QStringList listItems(const QString& windowName, const QString& listName)

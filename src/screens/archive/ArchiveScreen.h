@@ -19,7 +19,7 @@ class Recordset;
 class ArchiveScreen : public Screen {
     Q_OBJECT
 public:
-    enum class SearchMode { None = 0, Pupil = 11, Class = 22 };
+    enum class SearchMode { None, Pupil, Class };
 
     void Form_Load();
     void cmdalunno_Click();
@@ -42,9 +42,6 @@ public:
     void cmdstampa_Click();
     void cmdstampaverbale_Click();
     void cmdstampatutto_Click();
-
-    SearchMode searchMode() const { return m_mode; }
-    std::shared_ptr<Recordset> results() const { return m_results; }
 
 protected:
     ArchiveScreen(bool media, const QString& title, const QString& opzioniCaption);

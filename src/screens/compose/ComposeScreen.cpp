@@ -10,7 +10,6 @@
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
 #include "printing/CardPrint.h"
-#include "printing/FimpostaSTAMPA.h"
 #include "screens/Handovers.h"
 #include "screens/PreparaAttestato.h"
 #include "shared/AttestatoHandover.h"
@@ -282,7 +281,7 @@ void ComposeScreen::CmdSTAMPO_Click()
 void ComposeScreen::cmdopzioni_Click()
 {
     appState().callerScreen = objectName();
-    FimpostaSTAMPA::open();
+    ScreenRegistry::open(QStringLiteral("FimpostaSTAMPA"));
 }
 
 void ComposeScreen::cmdStampaFoglio_Click()

@@ -69,8 +69,6 @@ protected:
     QBoxLayout* selectorColumn() const { return m_selectors; }
     QGroupBox* printFrame() const { return m_printFrame; }
     QPushButton* addPrintButton(const QString& name, const QString& caption);
-    QTableWidget* grid() const { return m_grid; }
-    std::shared_ptr<Recordset> workingSet() const { return m_workingSet; }
 
 private:
     QString m_newRowText;

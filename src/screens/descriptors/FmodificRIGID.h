@@ -29,9 +29,6 @@ public:
     void Cmdstampa_Click() override;
     void printCatalogue(int index);
 
-    QString currentTable() const { return m_table; }
-    int aspect() const { return m_aspect; }
-
 protected:
     CatalogueKind kind() const override;
     std::shared_ptr<Recordset> loadWorkingSet() override;

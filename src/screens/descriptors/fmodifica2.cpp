@@ -22,18 +22,14 @@ struct Area {
     const char* title;
     const char* labelPrefix;
     const char* table;
-    const char* code;
     QColor colour;
 };
 const Area kAreas[] = {
-    {"SOCIO-AFFETTIVO modifico i descrittori del", "LabSA", "socioaffettiv", "SAF",
-     QColor(255, 224, 192)},
-    {"RESPONSABILITA' e PSICOMOTRICITA': modifico il", "LabRES", "responsabilit", "Resp",
+    {"SOCIO-AFFETTIVO modifico i descrittori del", "LabSA", "socioaffettiv", QColor(255, 224, 192)},
+    {"RESPONSABILITA' e PSICOMOTRICITA': modifico il", "LabRES", "responsabilit",
      QColor(255, 192, 192)},
-    {"AREA COGNITIVA1:  modifico i descrittori del", "LabCOGA", "cognitivA", "COGa",
-     QColor(255, 192, 255)},
-    {"AREA COGNITIVA2:  modifico i descrittori del", "LabCOGB", "cognitivB", "COGb",
-     QColor(255, 128, 255)},
+    {"AREA COGNITIVA1:  modifico i descrittori del", "LabCOGA", "cognitivA", QColor(255, 192, 255)},
+    {"AREA COGNITIVA2:  modifico i descrittori del", "LabCOGB", "cognitivB", QColor(255, 128, 255)},
 };
 const char* const kTerms[] = {"Primo Q/T", "Secondo Q/T", "Terzo Trim"};
 const QColor kSelected(255, 0, 0);
@@ -87,7 +83,6 @@ void fmodifica2::Form_Load()
     forgetSelection();
     colourLabels(0);
     m_table = QStringLiteral("socioaffettiv1");
-    m_code = QStringLiteral("SAF1");
     fillGrid();
 }
 
@@ -102,7 +97,6 @@ void fmodifica2::selectCatalogue(int index)
     const Area& area = kAreas[index / 3];
     const QString term = QString::number(index % 3 + 1);
     colourLabels(index);
-    m_code = QString::fromLatin1(area.code) + term;
     m_table = QString::fromLatin1(area.table) + term;
     // A selection belongs to the catalogue it was made in.
     forgetSelection();

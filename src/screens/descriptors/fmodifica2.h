@@ -22,8 +22,6 @@ public:
     void cmdsecondo_Click() { printTerm(2); }
     void cmdterzo_Click() { printTerm(3); }
 
-    QString catalogueCode() const { return m_code; }
-
 protected:
     CatalogueKind kind() const override;
     std::shared_ptr<Recordset> loadWorkingSet() override;
@@ -34,7 +32,6 @@ private:
     void printTerm(int term);
 
     QVector<ClickLabel*> m_labels;
-    QString m_code;
     QString m_table;
 };
 
