@@ -308,6 +308,11 @@ private slots:
         QVERIFY(!findControl(sheet, "Frame1")->isVisible());
         QCOMPARE(caption(sheet, "LabIndir"), QStringLiteral("Via Verdi 3"));
         QCOMPARE(caption(sheet, "Label6"), QStringLiteral("TRIMESTRE"));
+        // Term 2 of a trimester year is not the last: no admission on the page.
+        click(sheet, QStringLiteral("CmdAnteprima"));
+        QVERIFY(preview().contains(QStringLiteral("Via Verdi 3")));
+        QVERIFY(!preview().contains(QStringLiteral("ammessa")));
+        click(QStringLiteral("frmPrintText"), QStringLiteral("Command1"));
 
         // Marks for a row deleted meanwhile: said, not passed over.
         execArchive(QStringLiteral("DELETE FROM giudizi"));

@@ -61,6 +61,20 @@ void storeSchoolData(Recordset& school, const SchoolData& data)
     });
 }
 
+SchoolData editedSchoolData(const SchoolData& typed)
+{
+    const auto trimmed = [](const std::optional<QString>& value) {
+        return value.value_or(QString()).trimmed();
+    };
+    SchoolData data;
+    data.titolosc = trimmed(typed.titolosc).toUpper();
+    data.nomesc = trimmed(typed.nomesc).toUpper();
+    data.indirizzosc = trimmed(typed.indirizzosc);
+    data.dirigentesc = trimmed(typed.dirigentesc);
+    data.trimquad = trimmed(typed.trimquad).toUpper();
+    return data;
+}
+
 std::shared_ptr<Recordset> openSheetRow(const std::shared_ptr<Database>& archive, qint64 key)
 {
     auto row = Recordset::open(archive, QStringLiteral("giudizi"), QStringLiteral("rowid = ?"),

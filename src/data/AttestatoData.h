@@ -27,6 +27,9 @@ SchoolData readSchoolData(const Recordset& school);
 void storeSchoolField(Recordset& school, const QString& column, const QString& value);
 // Writes the five fields as the editor frame gives them (one statement).
 void storeSchoolData(Recordset& school, const SchoolData& data);
+// What the editor frame stores of what was typed: every field trimmed; title,
+// name and division of the year also upper-cased.
+SchoolData editedSchoolData(const SchoolData& typed);
 
 // The row the attestato is for: a cursor of its own on exactly that row
 // (`key` is its data); throws MissingRowError when it is gone.

@@ -92,8 +92,9 @@ public:
     // Composes the sheet of the print target for the current row of
     // ArchiveStore::HandedJudgments; false when it could not (already told).
     virtual bool composeSheet(const QString& printTarget) = 0;
-    // Shows the admission choice with the admitted sentence, or hides it.
-    virtual void offerAdmission(bool lastTerm) = 0;
+    // At the last term of the year shows the admission choice with the
+    // admitted sentence; else hides it.
+    virtual void offerAdmission() = 0;
 };
 
 } // namespace giudizi

@@ -14,12 +14,10 @@ void PreparaAttestato(QWidget* parent)
 {
     const auto& handed = archiveStore().HandedJudgments;
     QString scuola;
-    int term = 0;
     try {
         if (!handed)
             throw MissingRowError();
         scuola = handed->text(QStringLiteral("scuola"));
-        term = handed->field(QStringLiteral("quadrimestre")).toInt();
     } catch (const DbError& e) {
         msg::info(parent, e.text());
         return;
@@ -34,8 +32,7 @@ void PreparaAttestato(QWidget* parent)
     auto* sheet = ScreenRegistry::as<AttestatoSheetScreen>(name);
     if (!sheet || !sheet->composeSheet(state.printTarget))
         return;
-    // The sheet has read the school's division of the year into termDivision.
-    sheet->offerAdmission(isLastTerm(appState().termDivision, term));
+    sheet->offerAdmission();
     ScreenRegistry::open(name);
 }
 

@@ -27,4 +27,17 @@ bool isLastTerm(const QString& termDivision, int quadrimestre)
            (termDivision == QLatin1String("QUADRIMESTRE") && quadrimestre == 2);
 }
 
+std::optional<AttestatoTarget> attestatoTarget(const QString& printTarget)
+{
+    if (printTarget == QLatin1String("AttestatoCON"))
+        return AttestatoTarget{true, false};
+    if (printTarget == QLatin1String("AttestatoSENZA"))
+        return AttestatoTarget{false, false};
+    if (printTarget == QLatin1String("giaintestatacon"))
+        return AttestatoTarget{true, true};
+    if (printTarget == QLatin1String("giaintestatasenza"))
+        return AttestatoTarget{false, true};
+    return std::nullopt;
+}
+
 } // namespace giudizi

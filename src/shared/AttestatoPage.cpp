@@ -33,11 +33,6 @@ double roundHalfEven(double value)
     return std::nearbyint(value);
 }
 
-bool isNone(const QString& name)
-{
-    return name == QLatin1String("Nessuna");
-}
-
 // The labels of the first two subject columns, in box order; empty where the
 // box has no dotted label of its own.
 QList<SubjectLabels> mediaLabels()
@@ -133,11 +128,22 @@ QString centredLine(const QString& text, double width)
     return SpaziVuoti(indent) + text;
 }
 
-QString secondLanguageLabel(const QString& language, const QString& mark)
+bool hasSecondLanguage(const QString& language)
 {
     const QString name = language.trimmed();
-    if (name.isEmpty() || name.compare(QLatin1String("nessuna"), Qt::CaseInsensitive) == 0)
+    return !name.isEmpty() && name.compare(QLatin1String("nessuna"), Qt::CaseInsensitive) != 0;
+}
+
+bool isNoActivity(const QString& name)
+{
+    return name == QLatin1String("Nessuna");
+}
+
+QString secondLanguageLabel(const QString& language, const QString& mark)
+{
+    if (!hasSecondLanguage(language))
         return dots(29);
+    const QString name = language.trimmed();
     const bool ns = mark == QLatin1String("NS");
     if (name == QLatin1String("Francese") || name == QLatin1String("Spagnolo"))
         return QStringLiteral("    ") + name + dots(ns ? 3 : 6);
@@ -153,7 +159,7 @@ QString secondLanguageLabel(const QString& language, const QString& mark)
 
 QString optionalColumn1(bool media, const QString& name, const QString& mark)
 {
-    if (isNone(name))
+    if (isNoActivity(name))
         return blanks(media ? 29 : 26);
     return name + dots((media ? 19 : 24) - static_cast<int>(name.size())) + mark;
 }
@@ -161,7 +167,7 @@ QString optionalColumn1(bool media, const QString& name, const QString& mark)
 QString optionalColumn2(bool media, const QString& name, const QString& mark,
                         const QString& column1)
 {
-    if (isNone(name))
+    if (isNoActivity(name))
         return blanks(29);
     if (!media)
         return blanks(4) + name + dots(19 - static_cast<int>(name.size())) + mark;

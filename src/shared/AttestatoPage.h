@@ -79,6 +79,11 @@ struct SubjectLabels {
 // language; the four listed languages have their labels, any other name a
 // label built the same way.
 QString secondLanguageLabel(const QString& language, const QString& mark);
+// Whether the pupil has a second language ("nessuna" in any case, or nothing,
+// means none).
+bool hasSecondLanguage(const QString& language);
+// Whether an optional-activity name means the pupil takes none.
+bool isNoActivity(const QString& name);
 // The two optional-activity columns of a subject row.
 QString optionalColumn1(bool media, const QString& name, const QString& mark);
 QString optionalColumn2(bool media, const QString& name, const QString& mark,

@@ -13,6 +13,7 @@
 #include "screens/attestato/SchoolDataFrame.h"
 #include "screens/attestato/SheetMockup.h"
 #include "shared/AttestatoHandover.h"
+#include "shared/AttestatoPage.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,9 +33,9 @@ QString upperTrimmed(const QString& text)
     return text.toUpper().trimmed();
 }
 
-bool withMarksTarget(const QString& target)
+std::optional<AttestatoTarget> chosenTarget()
 {
-    return target == QLatin1String("AttestatoCON") || target == QLatin1String("giaintestatacon");
+    return attestatoTarget(appState().printTarget);
 }
 } // namespace
 
@@ -96,24 +97,10 @@ void AttestatoScreen::resizeEvent(QResizeEvent* event)
     m_schoolFrame->setGeometry(0, 0, m_sheet->width(), m_schoolFrame->sizeHint().height());
 }
 
-bool AttestatoScreen::letterhead() const
-{
-    const QString& target = appState().printTarget;
-    return target == QLatin1String("giaintestatacon") ||
-           target == QLatin1String("giaintestatasenza");
-}
-
 bool AttestatoScreen::composeSheet(const QString& printTarget)
 {
-    if (printTarget == QLatin1String("AttestatoCON"))
-        return CreaFoglio();
-    if (printTarget == QLatin1String("AttestatoSENZA"))
-        return CreaFoglioSenzaVoti();
-    if (printTarget == QLatin1String("giaintestatacon"))
-        return CreaFoglioNoIntest();
-    if (printTarget == QLatin1String("giaintestatasenza"))
-        return CreaFoSenzaVotiNoIntest();
-    return false;
+    const std::optional<AttestatoTarget> target = attestatoTarget(printTarget);
+    return target && compose(target->withMarks, target->letterhead);
 }
 
 bool AttestatoScreen::compose(bool withMarks, bool letterhead)
@@ -163,16 +150,7 @@ bool AttestatoScreen::compose(bool withMarks, bool letterhead)
         m_sheet->label(QString::fromLatin1(name))->setVisible(!letterhead);
     m_sheet->showMarks(withMarks);
     m_saveMarks->setVisible(withMarks);
-    const auto text = [](const std::optional<QString>& value) { return value.value_or(QString()); };
-    m_sheet->label(QStringLiteral("LabTit"))
-        ->setText(letterhead ? QString() : text(school.titolosc));
-    m_sheet->label(QStringLiteral("LabNomeScuola"))
-        ->setText(letterhead ? QString() : text(school.nomesc));
-    m_sheet->label(QStringLiteral("LabIndir"))
-        ->setText(letterhead ? QString() : text(school.indirizzosc));
-    m_sheet->label(QStringLiteral("LabDirSco"))->setText(text(school.dirigentesc));
-    m_sheet->label(QStringLiteral("Label6"))->setText(text(school.trimquad));
-    appState().termDivision = text(school.trimquad);
+    showSchool(school, letterhead);
     showPupil(pupil);
     if (withMarks) {
         for (int box = 0; box < m_sheet->markCount(); ++box)
@@ -185,6 +163,22 @@ bool AttestatoScreen::compose(bool withMarks, bool letterhead)
     return true;
 }
 
+void AttestatoScreen::showSchool(const SchoolData& school, bool letterhead)
+{
+    const auto text = [](const std::optional<QString>& value) { return value.value_or(QString()); };
+    // Paper with a letterhead has the school on it already.
+    m_sheet->label(QStringLiteral("LabTit"))
+        ->setText(letterhead ? QString() : text(school.titolosc));
+    m_sheet->label(QStringLiteral("LabNomeScuola"))
+        ->setText(letterhead ? QString() : text(school.nomesc));
+    m_sheet->label(QStringLiteral("LabIndir"))
+        ->setText(letterhead ? QString() : text(school.indirizzosc));
+    m_sheet->label(QStringLiteral("LabDirSco"))->setText(text(school.dirigentesc));
+    m_sheet->label(QStringLiteral("Label6"))->setText(text(school.trimquad));
+    // Which term is the last one follows the division shown.
+    appState().termDivision = text(school.trimquad);
+}
+
 void AttestatoScreen::showPupil(const PupilOnSheet& pupil)
 {
     m_sheet->label(QStringLiteral("LabAnno"))->setText(pupil.anno);
@@ -195,16 +189,12 @@ void AttestatoScreen::showPupil(const PupilOnSheet& pupil)
     m_sheet->judgmentBox()->setPlainText(pupil.giudizio);
     if (m_media) {
         m_sheet->subjectLabel(4)->setText(pupil.seclinstra);
-        // "nessuna", whatever its case, or nothing: no second language.
-        const QString language = pupil.seclinstra.trimmed();
-        m_sheet->markBox(4)->setEnabled(
-            !language.isEmpty() &&
-            language.compare(QLatin1String("nessuna"), Qt::CaseInsensitive) != 0);
+        m_sheet->markBox(4)->setEnabled(hasSecondLanguage(pupil.seclinstra));
     }
     m_sheet->label(QStringLiteral("LabNomOpz1"))->setText(pupil.nomeopz1);
     m_sheet->label(QStringLiteral("LabNomOpz2"))->setText(pupil.nomeopz2);
-    m_sheet->optionalBox(1)->setEnabled(pupil.nomeopz1 != QLatin1String("Nessuna"));
-    m_sheet->optionalBox(2)->setEnabled(pupil.nomeopz2 != QLatin1String("Nessuna"));
+    m_sheet->optionalBox(1)->setEnabled(!isNoActivity(pupil.nomeopz1));
+    m_sheet->optionalBox(2)->setEnabled(!isNoActivity(pupil.nomeopz2));
 }
 
 bool AttestatoScreen::Intestazione()
@@ -254,10 +244,15 @@ bool AttestatoScreen::Intestazione()
     return true;
 }
 
-void AttestatoScreen::offerAdmission(bool lastTerm)
+bool AttestatoScreen::lastTerm() const
 {
-    m_sheet->admissionFrame()->setVisible(lastTerm);
-    if (!lastTerm)
+    return isLastTerm(appState().termDivision, m_term);
+}
+
+void AttestatoScreen::offerAdmission()
+{
+    m_sheet->admissionFrame()->setVisible(lastTerm());
+    if (!lastTerm())
         return;
     // Never the previous pupil's sentence, when this pupil's has no wording.
     m_sheet->label(QStringLiteral("LabFinale"))->clear();
@@ -340,13 +335,7 @@ void AttestatoScreen::CmdScuola_Click()
 
 void AttestatoScreen::CmdFrame1_Click()
 {
-    const QStringList typed = m_schoolFrame->typed();
-    SchoolData data;
-    data.titolosc = upperTrimmed(typed.at(0));
-    data.nomesc = upperTrimmed(typed.at(1));
-    data.indirizzosc = typed.at(2).trimmed();
-    data.dirigentesc = typed.at(3).trimmed();
-    data.trimquad = upperTrimmed(typed.at(4));
+    const SchoolData data = editedSchoolData(m_schoolFrame->typed());
     try {
         if (!m_school)
             m_school = openSchoolRow(archiveStore().ArchiveDb);
@@ -357,20 +346,15 @@ void AttestatoScreen::CmdFrame1_Click()
         return; // the editor stays open with what was typed
     }
     m_schoolFrame->hide();
-    m_sheet->label(QStringLiteral("LabDirSco"))->setText(*data.dirigentesc);
-    m_sheet->label(QStringLiteral("Label6"))->setText(*data.trimquad);
-    if (!letterhead()) {
-        m_sheet->label(QStringLiteral("LabTit"))->setText(*data.titolosc);
-        m_sheet->label(QStringLiteral("LabNomeScuola"))->setText(*data.nomesc);
-        m_sheet->label(QStringLiteral("LabIndir"))->setText(*data.indirizzosc);
-    }
+    const std::optional<AttestatoTarget> target = chosenTarget();
+    showSchool(data, target && target->letterhead);
 }
 
 void AttestatoScreen::output(bool withMarks, bool print)
 {
     AttestatoSheet sheet = m_sheet->gather();
     sheet.withMarks = withMarks;
-    sheet.lastTerm = isLastTerm(appState().termDivision, m_term);
+    sheet.lastTerm = lastTerm();
     auto* preview = ScreenRegistry::as<PagePreview>(QStringLiteral("frmPrintText"));
     if (preview)
         reportPrintOutcome(this, preview->outputAttestato(buildAttestatoPage(sheet), print));
@@ -379,19 +363,17 @@ void AttestatoScreen::output(bool withMarks, bool print)
 void AttestatoScreen::CmdAnteprima_Click()
 {
     appState().attestatoOutput = QStringLiteral("Anteprima");
-    const QString& target = appState().printTarget;
-    if (withMarksTarget(target))
-        output(true, false);
-    else if (m_media || target == QLatin1String("AttestatoSENZA") ||
-             target == QLatin1String("giaintestatasenza"))
-        output(false, false);
+    const std::optional<AttestatoTarget> target = chosenTarget();
+    if (target || m_media)
+        output(target && target->withMarks, false);
 }
 
 void AttestatoScreen::CmdStampa_Click()
 {
     appState().attestatoOutput = QStringLiteral("Stampa");
     upperCaseMarks();
-    const bool withMarks = withMarksTarget(appState().printTarget);
+    const std::optional<AttestatoTarget> target = chosenTarget();
+    const bool withMarks = target && target->withMarks;
     if (withMarks && !saveMarks())
         return;
     output(withMarks, true);

@@ -22,13 +22,7 @@ class AttestatoScreen : public Screen, public AttestatoSheetScreen {
     Q_OBJECT
 public:
     bool composeSheet(const QString& printTarget) override;
-    void offerAdmission(bool lastTerm) override;
-
-    // The four compositions: marks or not, blank paper or letterhead.
-    bool CreaFoglio() { return compose(true, false); }
-    bool CreaFoglioNoIntest() { return compose(true, true); }
-    bool CreaFoglioSenzaVoti() { return compose(false, false); }
-    bool CreaFoSenzaVotiNoIntest() { return compose(false, true); }
+    void offerAdmission() override;
 
     // Opens the school data and asks for every field without value; false
     // when the archive could not be read or written (the teacher was told).
@@ -50,14 +44,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The sheet for marks or not, on blank paper or on letterhead.
     bool compose(bool withMarks, bool letterhead);
+    void showSchool(const SchoolData& school, bool letterhead);
     void showPupil(const PupilOnSheet& pupil);
     void setAdmission(bool admitted);
     void upperCaseMarks();
     bool saveMarks();
     // Builds the page (with or without marks) and previews or prints it.
     void output(bool withMarks, bool print);
-    bool letterhead() const;
+    bool lastTerm() const;
 
     bool m_media;
     SheetMockup* m_sheet = nullptr;

@@ -48,12 +48,15 @@ void SchoolDataFrame::setData(const SchoolData& data)
         m_boxes.at(i)->setText(values[i].value_or(QString()));
 }
 
-QStringList SchoolDataFrame::typed() const
+SchoolData SchoolDataFrame::typed() const
 {
-    QStringList texts;
-    for (const QLineEdit* box : m_boxes)
-        texts.append(box->text());
-    return texts;
+    SchoolData data;
+    data.titolosc = m_boxes.at(0)->text();
+    data.nomesc = m_boxes.at(1)->text();
+    data.indirizzosc = m_boxes.at(2)->text();
+    data.dirigentesc = m_boxes.at(3)->text();
+    data.trimquad = m_boxes.at(4)->text();
+    return data;
 }
 
 } // namespace giudizi

@@ -19,7 +19,7 @@ public:
 
     void setData(const SchoolData& data);
     // The five boxes as typed (no case change, no trimming).
-    QStringList typed() const;
+    SchoolData typed() const;
     QPushButton* saveButton() const { return m_save; }
 
 private:
