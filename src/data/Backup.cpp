@@ -1,5 +1,7 @@
 #include "data/Backup.h"
 
+#include "data/ArchiveStore.h"
+#include "data/DataFolder.h"
 #include "data/Database.h"
 
 #include <QDir>
@@ -97,6 +99,16 @@ void recoverInterruptedReplace(const QDir& dir, const QList<BackupItem>& items)
 }
 
 } // namespace
+
+QList<BackupItem> dataFilesOf(const ArchiveStore& store)
+{
+    const auto named = [](const std::shared_ptr<Database>& db, const QString& path) {
+        return BackupItem{db, QFileInfo(path).fileName()};
+    };
+    return {named(store.ArchiveDb, datafiles::archivePath()),
+            named(store.DescriptorDb, datafiles::descriptorPath()),
+            named(store.PrintSettingsDb, datafiles::printSettingsPath())};
+}
 
 bool backUpDatabases(const QList<BackupItem>& items, const QString& folder, QString* error)
 {

@@ -7,6 +7,7 @@
 namespace giudizi {
 
 class Database;
+struct ArchiveStore;
 
 // One database of the backup set and the file name it takes in the folder.
 struct BackupItem {
@@ -21,5 +22,8 @@ struct BackupItem {
 // three are in place). Any failure leaves the previous backup as it was and
 // removes what was written; false with the reason in *error.
 bool backUpDatabases(const QList<BackupItem>& items, const QString& folder, QString* error);
+
+// The program's three open databases, each under the name of its data file.
+QList<BackupItem> dataFilesOf(const ArchiveStore& store);
 
 } // namespace giudizi

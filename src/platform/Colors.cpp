@@ -12,6 +12,14 @@ void setBackground(QWidget* widget, const QColor& color)
     widget->setAutoFillBackground(true);
 }
 
+void setBoxBackground(QWidget* box, const QColor& color)
+{
+    setBackground(box, color);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, color);
+    box->setPalette(palette);
+}
+
 QColor background(const QWidget* widget)
 {
     return widget->palette().color(QPalette::Window);

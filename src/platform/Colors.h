@@ -10,6 +10,8 @@ namespace giudizi {
 // background, WindowText for the text) so they can be read back.
 void setBackground(QWidget* widget, const QColor& color);
 QColor background(const QWidget* widget);
+// An editable box: its visible background is Base, set with Window.
+void setBoxBackground(QWidget* box, const QColor& color);
 void setTextColor(QWidget* widget, const QColor& color);
 QColor textColor(const QWidget* widget);
 

@@ -55,4 +55,9 @@ QString arrayName(const QString& name, int index)
     return QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
+int twipsToPixels(const QWidget* widget, int twips)
+{
+    return twips * widget->logicalDpiX() / 1440;
+}
+
 } // namespace giudizi

@@ -24,5 +24,7 @@ QComboBox* makeEditableCombo(const QString& name, const QStringList& items, cons
 QGroupBox* makeFrame(const QString& name, const QString& title, QWidget* parent = nullptr);
 // An element of a control array: "Lab8" and 3 give "Lab8(3)".
 QString arrayName(const QString& name, int index);
+// A length in twips (1/1440 inch) as pixels of `widget`'s screen.
+int twipsToPixels(const QWidget* widget, int twips);
 
 } // namespace giudizi

@@ -40,10 +40,38 @@ QString attestatoScreenFor(const AppState& state)
     return QString();
 }
 
+QString entryScreenFor(const AppState& state)
+{
+    if (state.schoolLevel == QLatin1String("Elementari"))
+        return QStringLiteral("FimmissioELEM");
+    if (state.schoolLevel == QLatin1String("Medie"))
+        return QStringLiteral("Fimmissio2");
+    return QString();
+}
+
 void printGuide(QWidget* parent)
 {
     if (auto* preview = ScreenRegistry::as<PagePreview>(QStringLiteral("frmPrintText")))
         reportPrintOutcome(parent, preview->CopiaHelp(appState().guideText));
+}
+
+void openPanorama(QWidget* from)
+{
+    const QString panorama = QStringLiteral("formGRIGLIA2");
+    if (auto* grid = ScreenRegistry::as<ArchiveOverview>(panorama))
+        grid->refreshArchive();
+    from->hide();
+    ScreenRegistry::open(panorama);
+}
+
+QList<CompositionScreen*> existingCompositions()
+{
+    QList<CompositionScreen*> screens;
+    for (const char* name : {"Fgiudix2", "FgiudixRIGID"})
+        if (auto* screen =
+                dynamic_cast<CompositionScreen*>(ScreenRegistry::find(QString::fromLatin1(name))))
+            screens.append(screen);
+    return screens;
 }
 
 } // namespace giudizi

@@ -4,6 +4,7 @@
 #include "printing/PrintOutcome.h"
 #include "shared/AttestatoPage.h"
 
+#include <QList>
 #include <QString>
 
 class QWidget;
@@ -16,10 +17,13 @@ QString archiveScreenFor(const AppState& state);
 QString menuScreenFor(const AppState& state);
 QString compositionScreenFor(const AppState& state);
 QString attestatoScreenFor(const AppState& state);
+QString entryScreenFor(const AppState& state);
 
 // Prints the guide last built (AppState::guideText) through the page-preview
 // window, telling `parent` of a printer failure.
 void printGuide(QWidget* parent);
+// Reads the archive again into the panorama and shows it in place of `from`.
+void openPanorama(QWidget* from);
 
 // The hand-overs between screens. A screen implements the ones it offers;
 // another screen finds it in the registry by window name
@@ -96,5 +100,8 @@ public:
     // admitted sentence; else hides it.
     virtual void offerAdmission() = 0;
 };
+
+// The composition screens made so far (asking creates none).
+QList<CompositionScreen*> existingCompositions();
 
 } // namespace giudizi

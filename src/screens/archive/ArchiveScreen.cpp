@@ -244,9 +244,14 @@ void ArchiveScreen::CaricaDa()
     m_display->showRow(readShownJudgment(*m_results));
 }
 
+bool ArchiveScreen::canBrowse() const
+{
+    return m_display->rowOnShow() && m_results && m_results->recordCount() > 0;
+}
+
 void ArchiveScreen::cmddprimo_Click()
 {
-    if (!m_display->rowOnShow() || !m_results || m_results->recordCount() == 0)
+    if (!canBrowse())
         return;
     m_results->moveFirst();
     CaricaDa();
@@ -254,7 +259,7 @@ void ArchiveScreen::cmddprimo_Click()
 
 void ArchiveScreen::cmddultimo_Click()
 {
-    if (!m_display->rowOnShow() || !m_results || m_results->recordCount() == 0)
+    if (!canBrowse())
         return;
     m_results->moveLast();
     CaricaDa();
@@ -262,7 +267,7 @@ void ArchiveScreen::cmddultimo_Click()
 
 void ArchiveScreen::cmddnext_Click()
 {
-    if (!m_display->rowOnShow() || !m_results || m_results->recordCount() == 0)
+    if (!canBrowse())
         return;
     m_results->moveNext();
     if (m_results->eof()) {
@@ -275,7 +280,7 @@ void ArchiveScreen::cmddnext_Click()
 
 void ArchiveScreen::cmddpreced_Click()
 {
-    if (!m_display->rowOnShow() || !m_results || m_results->recordCount() == 0)
+    if (!canBrowse())
         return;
     m_results->movePrevious();
     if (m_results->bof()) {
@@ -288,11 +293,7 @@ void ArchiveScreen::cmddpreced_Click()
 
 void ArchiveScreen::cmdpanorama_Click()
 {
-    const QString panorama = QStringLiteral("formGRIGLIA2");
-    if (auto* grid = ScreenRegistry::as<ArchiveOverview>(panorama))
-        grid->refreshArchive();
-    hide();
-    ScreenRegistry::open(panorama);
+    openPanorama(this);
 }
 
 void ArchiveScreen::cmdopzioni_Click()
@@ -330,11 +331,9 @@ bool ArchiveScreen::requireCurrentRow()
 
 bool ArchiveScreen::isOpenInComposition(qint64 key) const
 {
-    for (const QString& name : {QStringLiteral("Fgiudix2"), QStringLiteral("FgiudixRIGID")}) {
-        const auto* compose = dynamic_cast<const CompositionScreen*>(ScreenRegistry::find(name));
-        if (compose && compose->pupilRowKey() == key)
+    for (const CompositionScreen* compose : existingCompositions())
+        if (compose->pupilRowKey() == key)
             return true;
-    }
     return false;
 }
 

@@ -52,6 +52,8 @@ private:
     // The result set stands on a row (not after a search that found nothing,
     // nor after the last row was deleted); tells the teacher otherwise.
     bool requireCurrentRow();
+    // Browsing needs a row on show and a result set that is not empty.
+    bool canBrowse() const;
     bool requireText();
     bool isOpenInComposition(qint64 key) const;
 

@@ -62,8 +62,7 @@ formGRIGLIA2::formGRIGLIA2()
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    const auto pixels = [this](int twips) { return twips * logicalDpiX() / 1440; };
-    m_grid->verticalHeader()->setFixedWidth(pixels(kFixedColumnWidth));
+    m_grid->verticalHeader()->setFixedWidth(twipsToPixels(this, kFixedColumnWidth));
     root->addWidget(m_grid, 1);
     root->addWidget(buildNavigator());
 
@@ -145,9 +144,8 @@ void formGRIGLIA2::refreshArchive()
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("Non riesco a leggere l'archivio:\n%1").arg(e.text()));
     }
-    const auto pixels = [this](int twips) { return twips * logicalDpiX() / 1440; };
     for (int c = 0; c < m_model->columnCount() && c < int(std::size(kColumnWidths)); ++c)
-        m_grid->setColumnWidth(c, pixels(kColumnWidths[c]));
+        m_grid->setColumnWidth(c, twipsToPixels(this, kColumnWidths[c]));
 }
 
 void formGRIGLIA2::cmdARCHIVIO_Click()

@@ -48,9 +48,7 @@ QLineEdit* makeMarkBox(const QString& name, QWidget* parent)
     box->setAlignment(Qt::AlignCenter);
     box->setFont(sheetFont(true));
     box->setFixedWidth(52);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(224, 224, 224));
-    box->setPalette(palette);
+    setBoxBackground(box, QColor(224, 224, 224));
     return box;
 }
 

@@ -227,10 +227,7 @@ void ComposeScreen::cmdsuccessivo_Click()
     beforeNextPupil();
     const AppState& state = appState();
     const bool elementary = state.schoolLevel == QLatin1String("Elementari");
-    const QString name = elementary ? QStringLiteral("FimmissioELEM")
-                         : state.schoolLevel == QLatin1String("Medie")
-                             ? QStringLiteral("Fimmissio2")
-                             : QString();
+    const QString name = entryScreenFor(state);
     if (auto* entry = ScreenRegistry::as<PupilEntry>(name)) {
         entry->startPupil(elementary && isFlexibleModel(state) ? state.currentTerm : 0);
         ScreenRegistry::open(name);

@@ -26,13 +26,6 @@
 
 namespace giudizi {
 
-namespace {
-int pixels(const QWidget* widget, int twips)
-{
-    return twips * widget->logicalDpiX() / 1440;
-}
-} // namespace
-
 DescriptorEditor::DescriptorEditor(const Setup& setup)
     : Screen(setup.title)
     , m_newRowText(setup.newRowText)
@@ -53,11 +46,11 @@ DescriptorEditor::DescriptorEditor(const Setup& setup)
     m_grid->setWordWrap(false);
     m_grid->setHorizontalHeaderLabels({QString(), QString()});
     m_grid->verticalHeader()->setVisible(true);
-    m_grid->verticalHeader()->setFixedWidth(pixels(this, 200));
-    m_grid->setColumnWidth(0, pixels(this, 300));
-    m_grid->setColumnWidth(1, pixels(this, setup.textColumnTwips));
+    m_grid->verticalHeader()->setFixedWidth(twipsToPixels(this, 200));
+    m_grid->setColumnWidth(0, twipsToPixels(this, 300));
+    m_grid->setColumnWidth(1, twipsToPixels(this, setup.textColumnTwips));
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->setMinimumWidth(pixels(this, 300 + setup.textColumnTwips + 600));
+    m_grid->setMinimumWidth(twipsToPixels(this, 300 + setup.textColumnTwips + 600));
     connect(m_grid, &QTableWidget::clicked, this,
             [this](const QModelIndex& index) { Grid_Click(index.row() + 1); });
     // From the keyboard: the arrows choose the row, Enter takes it.

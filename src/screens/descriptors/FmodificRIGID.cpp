@@ -48,13 +48,6 @@ const QColor kSelected(255, 0, 0);
 const QColor kCatalogueColour(255, 192, 192);
 const QColor kAspectColour(255, 128, 255);
 
-void paintBox(QLineEdit* box, const QColor& colour)
-{
-    setBackground(box, colour);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, colour);
-    box->setPalette(palette);
-}
 } // namespace
 
 FmodificRIGID::FmodificRIGID()
@@ -153,7 +146,7 @@ void FmodificRIGID::Titoli()
 void FmodificRIGID::colourAspects(int selected, bool enabled)
 {
     for (int i = 0; i < m_titles.size(); ++i) {
-        paintBox(m_titles.at(i), i == selected ? kSelected : kAspectColour);
+        setBoxBackground(m_titles.at(i), i == selected ? kSelected : kAspectColour);
         m_titles.at(i)->setEnabled(enabled);
     }
 }
@@ -259,7 +252,7 @@ void FmodificRIGID::Cmdstampa_Click()
 {
     DescriptorEditor::Cmdstampa_Click();
     for (QLineEdit* title : m_titles) {
-        paintBox(title, kAspectColour);
+        setBoxBackground(title, kAspectColour);
         title->setEnabled(false);
     }
 }

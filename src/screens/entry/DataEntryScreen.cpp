@@ -204,10 +204,8 @@ void DataEntryScreen::cmdfatto_Click()
     if (!collect(pupil))
         return;
     if (!m_media) {
-        for (const char* name : {"Fgiudix2", "FgiudixRIGID"})
-            if (auto* screen = dynamic_cast<CompositionScreen*>(
-                    ScreenRegistry::find(QString::fromLatin1(name))))
-                screen->setText(QString());
+        for (CompositionScreen* screen : existingCompositions())
+            screen->setText(QString());
     }
     resetSexLabels();
     if (!storeRow(pupil))

@@ -191,11 +191,7 @@ void WritingMenu::Labstampa_Click()
 
 void WritingMenu::LabGRID_Click()
 {
-    const QString panorama = QStringLiteral("formGRIGLIA2");
-    if (auto* grid = ScreenRegistry::as<ArchiveOverview>(panorama))
-        grid->refreshArchive();
-    hide();
-    ScreenRegistry::open(panorama);
+    openPanorama(this);
 }
 
 void WritingMenu::Labmodifica_Click()
@@ -215,15 +211,12 @@ void WritingMenu::LabFloppy_Click()
     const std::optional<QString> folder = chooseBackupFolder(this);
     if (!folder)
         return;
-    const ArchiveStore& store = archiveStore();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool copied =
-        backUpDatabases({{store.ArchiveDb, QStringLiteral("Valutazioni.mdb")},
-                         {store.DescriptorDb, QStringLiteral("DBgiudix2.mdb")},
-                         {store.PrintSettingsDb, QStringLiteral("stampagiudix.mdb")}},
-                        *folder, nullptr);
+    QString reason;
+    const bool copied = backUpDatabases(dataFilesOf(archiveStore()), *folder, &reason);
     QApplication::restoreOverrideCursor();
     if (!copied) {
+        qWarning("giudizi: backup to %s failed: %s", qPrintable(*folder), qPrintable(reason));
         msg::info(this, QStringLiteral("Probabilmente non hai inserito un Floppy nuovo. "
                                        "Inseriscilo e riprova."));
         return;
