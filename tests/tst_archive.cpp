@@ -3,6 +3,7 @@
 // the panorama grid. Each flow checks the screen, the database and the paper.
 #include "data/AppState.h"
 #include "data/ArchiveGridModel.h"
+#include "data/ArchiveSearch.h"
 #include "data/ArchiveStore.h"
 #include "data/Recordset.h"
 #include "support/PdfReader.h"
@@ -504,25 +505,19 @@ private slots:
         openArchive();
         const auto db = archiveStore().ArchiveDb;
         struct Shape {
-            QString where, orderBy;
+            SearchShape search;
             bool sorted; // the order too comes from the index
         };
-        const QList<Shape> shapes = {
-            {QStringLiteral("nome = ? COLLATE NOCASE"),
-             QStringLiteral("sezione, classe, quadrimestre"), true},
-            {QStringLiteral("sezione = ? COLLATE NOCASE AND classe = ? AND anno = ? COLLATE NOCASE "
-                            "AND quadrimestre = ?"),
-             QStringLiteral("nome"), true},
-            {QString(), QStringLiteral("sezione, classe, nome"), true},
-            {QString(), QStringLiteral("classe, sezione, nome"), true},
-            // The duplicate check of data entry: a few rows, found by index.
-            {QStringLiteral("nome = ? COLLATE NOCASE AND sezione = ? COLLATE NOCASE AND classe = ? "
-                            "AND anno = ? COLLATE NOCASE AND quadrimestre = ?"),
-             QString(), false}};
+        // The duplicate check of data entry finds a few rows: by index, in any order.
+        const QList<Shape> shapes = {{kPupilSearch, true},
+                                     {kClassSearch, true},
+                                     {kWholeArchive, true},
+                                     {kPanorama, true},
+                                     {kSamePupil, false}};
         for (const Shape& shape : shapes) {
             QSqlQuery plan(db->handle());
-            const QString sql =
-                Recordset::keyQuery(*db, QStringLiteral("giudizi"), shape.where, shape.orderBy);
+            const QString sql = Recordset::keyQuery(*db, QStringLiteral("giudizi"),
+                                                    shape.search.where, shape.search.orderBy);
             QVERIFY(plan.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + sql));
             for (int i = 0; i < sql.count(QLatin1Char('?')); ++i)
                 plan.addBindValue(QStringLiteral("x"));

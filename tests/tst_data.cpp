@@ -6,6 +6,7 @@
 #include "data/PupilRow.h"
 #include "data/Recordset.h"
 #include "data/SqlScript.h"
+#include "shared/TypedNumbers.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -244,6 +245,15 @@ private slots:
         QVERIFY(!parseClassOrTerm(QStringLiteral("0")));
         QVERIFY(!parseClassOrTerm(QStringLiteral("70000")));
         QCOMPARE(parseClassOrTerm(QStringLiteral("32767")), std::optional<int>(32767));
+
+        // The number a search box starts with: what is after it does not count.
+        QCOMPARE(leadingNumber(QStringLiteral(" 3a")), 3);
+        QCOMPARE(leadingNumber(QStringLiteral("-2 x")), -2);
+        QCOMPARE(leadingNumber(QStringLiteral("x3")), 0);
+        QCOMPARE(leadingNumber(QStringLiteral("+")), 0);
+        QCOMPARE(leadingNumber(QString::fromUtf8("٣")),
+                 0); // digits of other scripts are not numbers
+        QCOMPARE(leadingNumber(QStringLiteral("99999999999")), 0); // too big to hold
     }
 };
 

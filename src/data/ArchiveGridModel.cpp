@@ -1,7 +1,9 @@
 #include "data/ArchiveGridModel.h"
 
+#include "data/ArchiveSearch.h"
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/Recordset.h"
 #include "data/SqliteStatement.h"
 
 namespace giudizi {
@@ -21,9 +23,8 @@ void ArchiveGridModel::refresh(const std::shared_ptr<Database>& archive)
             for (int i = 0; i < table.columnCount(); ++i)
                 columns.append(table.columnName(i));
         }
-        SqliteStatement query(
-            *archive,
-            QStringLiteral("SELECT rowid FROM giudizi ORDER BY classe, sezione, nome, rowid"));
+        SqliteStatement query(*archive, Recordset::keyQuery(*archive, QStringLiteral("giudizi"),
+                                                            kPanorama.where, kPanorama.orderBy));
         while (query.next())
             keys.append(query.int64(0));
     }
@@ -88,18 +89,16 @@ void ArchiveGridModel::loadBlock(int block) const
 {
     const int first = block * kBlockRows;
     const int count = std::min(kBlockRows, static_cast<int>(m_keys.size()) - first);
-    QStringList select{QStringLiteral("rowid")};
-    for (const QString& column : m_columns)
-        select.append(QStringLiteral("\"%1\"").arg(column));
     QStringList marks;
-    for (int i = 0; i < count; ++i)
-        marks.append(QStringLiteral("?"));
     QVariantList keys;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
+        marks.append(QStringLiteral("?"));
         keys.append(m_keys.at(first + i));
+    }
+    // The columns of * come in the order refresh() read their names.
     SqliteStatement query(*m_db,
-                          QStringLiteral("SELECT %1 FROM giudizi WHERE rowid IN (%2)")
-                              .arg(select.join(QStringLiteral(", ")), marks.join(QLatin1Char(','))),
+                          QStringLiteral("SELECT rowid, * FROM giudizi WHERE rowid IN (%1)")
+                              .arg(marks.join(QLatin1Char(','))),
                           keys);
 
     QHash<qint64, Row> byKey;

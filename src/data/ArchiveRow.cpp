@@ -1,8 +1,8 @@
 #include "data/ArchiveRow.h"
 
 #include "data/DbError.h"
-#include "data/PupilRow.h"
 #include "data/Recordset.h"
+#include "shared/TypedNumbers.h"
 
 namespace giudizi {
 

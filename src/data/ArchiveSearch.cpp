@@ -1,6 +1,7 @@
 #include "data/ArchiveSearch.h"
 
 #include "data/Recordset.h"
+#include "shared/TypedNumbers.h"
 
 namespace giudizi {
 
@@ -8,34 +9,35 @@ namespace {
 const QString kTable = QStringLiteral("giudizi");
 } // namespace
 
+const SearchShape kPupilSearch{QStringLiteral("nome = ? COLLATE NOCASE"),
+                               QStringLiteral("sezione, classe, quadrimestre")};
+const SearchShape kClassSearch{QStringLiteral("sezione = ? COLLATE NOCASE AND classe = ? AND "
+                                              "anno = ? COLLATE NOCASE AND quadrimestre = ?"),
+                               QStringLiteral("nome")};
+const SearchShape kWholeArchive{QString(), QStringLiteral("sezione, classe, nome")};
+const SearchShape kPanorama{QString(), QStringLiteral("classe, sezione, nome")};
+const SearchShape kSamePupil{
+    QStringLiteral("nome = ? COLLATE NOCASE AND sezione = ? COLLATE NOCASE "
+                   "AND classe = ? AND anno = ? COLLATE NOCASE AND "
+                   "quadrimestre = ?"),
+    QString()};
+
+const QString kChooseClass = QStringLiteral("Scegli la classe");
+const QString kChooseSection = QStringLiteral("Scegli la sezione");
+const QString kChooseYear = QStringLiteral("Scegli l'anno");
+const QString kChooseTerm = QStringLiteral("Scegli il quadrimestre");
+
 std::shared_ptr<Recordset> searchPupil(const std::shared_ptr<Database>& archive,
                                        const QString& typedName)
 {
-    return Recordset::open(archive, kTable, QStringLiteral("nome = ? COLLATE NOCASE"),
-                           {typedName.toUpper().trimmed()},
-                           QStringLiteral("sezione, classe, quadrimestre"));
-}
-
-int leadingNumber(const QString& text)
-{
-    const QString trimmed = text.trimmed();
-    int end = 0;
-    if (end < trimmed.size() &&
-        (trimmed.at(0) == QLatin1Char('-') || trimmed.at(0) == QLatin1Char('+')))
-        ++end;
-    while (end < trimmed.size() && trimmed.at(end).isDigit() && trimmed.at(end).unicode() < 128)
-        ++end;
-    bool ok = false;
-    const int value = trimmed.left(end).toInt(&ok);
-    return ok ? value : 0;
+    return Recordset::open(archive, kTable, kPupilSearch.where, {typedName.toUpper().trimmed()},
+                           kPupilSearch.orderBy);
 }
 
 std::optional<ClassQuery> classQuery(const ClassChoice& choice)
 {
-    if (choice.classe == QLatin1String("Scegli la classe") ||
-        choice.sezione.trimmed() == QLatin1String("Scegli la sezione") ||
-        choice.anno.trimmed() == QLatin1String("Scegli l'anno") ||
-        choice.quadrimestre == QLatin1String("Scegli il quadrimestre"))
+    if (choice.classe == kChooseClass || choice.sezione.trimmed() == kChooseSection ||
+        choice.anno.trimmed() == kChooseYear || choice.quadrimestre == kChooseTerm)
         return std::nullopt;
     ClassQuery query;
     query.classe = leadingNumber(choice.classe);
@@ -48,16 +50,14 @@ std::optional<ClassQuery> classQuery(const ClassChoice& choice)
 std::shared_ptr<Recordset> searchClass(const std::shared_ptr<Database>& archive,
                                        const ClassQuery& query)
 {
-    return Recordset::open(archive, kTable,
-                           QStringLiteral("sezione = ? COLLATE NOCASE AND classe = ? AND "
-                                          "anno = ? COLLATE NOCASE AND quadrimestre = ?"),
+    return Recordset::open(archive, kTable, kClassSearch.where,
                            {query.sezione, query.classe, query.anno, query.quadrimestre},
-                           QStringLiteral("nome"));
+                           kClassSearch.orderBy);
 }
 
 std::shared_ptr<Recordset> openWholeArchive(const std::shared_ptr<Database>& archive)
 {
-    return Recordset::open(archive, kTable, QString(), {}, QStringLiteral("sezione, classe, nome"));
+    return Recordset::open(archive, kTable, kWholeArchive.where, {}, kWholeArchive.orderBy);
 }
 
 } // namespace giudizi

@@ -14,6 +14,19 @@ class Recordset;
 // an apostrophe ("D'ANGELO") is searched like any other. Text compares
 // without regard to case, as the archive always has.
 
+// Where and in what order each search reads the archive: the shapes the
+// archive's indexes are made for.
+struct SearchShape {
+    QString where;
+    QString orderBy;
+};
+extern const SearchShape kPupilSearch;
+extern const SearchShape kClassSearch;
+extern const SearchShape kWholeArchive;
+// The panorama's order, and the duplicate check of data entry.
+extern const SearchShape kPanorama;
+extern const SearchShape kSamePupil;
+
 // The rows of one pupil, by section, class and term. `typedName` is taken as
 // the teacher typed it: it is upper-cased and trimmed here.
 std::shared_ptr<Recordset> searchPupil(const std::shared_ptr<Database>& archive,
@@ -33,16 +46,17 @@ struct ClassQuery {
     QString anno;
     int quadrimestre = 0;
 };
-// Nothing when a choice still shows its prompt ("Scegli la classe", ...).
+// What the four boxes show until the teacher chooses.
+extern const QString kChooseClass;
+extern const QString kChooseSection;
+extern const QString kChooseYear;
+extern const QString kChooseTerm;
+// Nothing when a choice still shows its prompt.
 std::optional<ClassQuery> classQuery(const ClassChoice& choice);
 // The rows of a class, section, year and term, by name.
 std::shared_ptr<Recordset> searchClass(const std::shared_ptr<Database>& archive,
                                        const ClassQuery& query);
 // Every row, by section, class and name ("Vedo TUTTO").
 std::shared_ptr<Recordset> openWholeArchive(const std::shared_ptr<Database>& archive);
-
-// The number a text starts with, as the old Val() read it: "3" and " 3a" give
-// 3, "" and "x" give 0.
-int leadingNumber(const QString& text);
 
 } // namespace giudizi

@@ -1,30 +1,18 @@
 #include "data/PupilRow.h"
 
+#include "data/ArchiveSearch.h"
 #include "data/Database.h"
 #include "data/Recordset.h"
 
 namespace giudizi {
 
-std::optional<int> parseClassOrTerm(const QString& text)
-{
-    bool ok = false;
-    const QString trimmed = text.trimmed();
-    const int value = trimmed.toInt(&ok);
-    if (!ok || trimmed.startsWith(QLatin1Char('+')) || trimmed.startsWith(QLatin1Char('-')) ||
-        value < 1 || value > 32767)
-        return std::nullopt;
-    return value;
-}
-
 std::shared_ptr<Recordset> findSamePupil(const std::shared_ptr<Database>& archive,
                                          const PupilData& pupil)
 {
     return Recordset::open(
-        archive, QStringLiteral("giudizi"),
-        // Text compares without regard to case, as the archive always has.
-        QStringLiteral("nome = ? COLLATE NOCASE AND sezione = ? COLLATE NOCASE AND classe = ? AND "
-                       "anno = ? COLLATE NOCASE AND quadrimestre = ?"),
-        {pupil.nome, pupil.sezione, pupil.classe, pupil.anno, pupil.quadrimestre}, QString());
+        archive, QStringLiteral("giudizi"), kSamePupil.where,
+        {pupil.nome, pupil.sezione, pupil.classe, pupil.anno, pupil.quadrimestre},
+        kSamePupil.orderBy);
 }
 
 void writePupilRow(Recordset& rows, const PupilData& pupil)

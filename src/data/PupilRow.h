@@ -23,10 +23,6 @@ struct PupilData {
     QString nomeopz2;
 };
 
-// A class or term typed into a list box ("3", " 2 "): a whole number the
-// program can hold, 1 to 32,767; nothing for "3a", "", "0" or "70000".
-std::optional<int> parseClassOrTerm(const QString& text);
-
 // The rows of the same pupil, section, class, year and term.
 std::shared_ptr<Recordset> findSamePupil(const std::shared_ptr<Database>& archive,
                                          const PupilData& pupil);

@@ -15,6 +15,7 @@
 #include "screens/archive/ArchiveRowDisplay.h"
 #include "screens/archive/ArchiveSearchPanel.h"
 #include "shared/AttestatoHandover.h"
+#include "shared/TypedNumbers.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

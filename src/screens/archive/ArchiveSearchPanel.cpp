@@ -1,5 +1,6 @@
 #include "screens/archive/ArchiveSearchPanel.h"
 
+#include "data/ArchiveSearch.h"
 #include "platform/Widgets.h"
 #include "shared/SchoolYears.h"
 
@@ -35,15 +36,12 @@ ArchiveSearchPanel::ArchiveSearchPanel(const QStringList& classes, QWidget* pare
     column->addWidget(m_nameCaption);
     column->addWidget(m_name);
 
-    m_class = makeEditableCombo(QStringLiteral("Combo1"), classes,
-                                QStringLiteral("Scegli la classe"), this);
+    m_class = makeEditableCombo(QStringLiteral("Combo1"), classes, kChooseClass, this);
     m_section =
         makeEditableCombo(QStringLiteral("Combo2"), {"A", "B", "C", "D", "E", "F", "G", "H", "I"},
-                          QStringLiteral("Scegli la sezione"), this);
-    m_year = makeEditableCombo(QStringLiteral("Combo3"), schoolYearChoices(),
-                               QStringLiteral("Scegli l'anno"), this);
-    m_term = makeEditableCombo(QStringLiteral("Combo4"), {"1", "2", "3"},
-                               QStringLiteral("Scegli il quadrimestre"), this);
+                          kChooseSection, this);
+    m_year = makeEditableCombo(QStringLiteral("Combo3"), schoolYearChoices(), kChooseYear, this);
+    m_term = makeEditableCombo(QStringLiteral("Combo4"), {"1", "2", "3"}, kChooseTerm, this);
     for (QComboBox* combo : {m_class, m_section, m_year, m_term})
         column->addWidget(combo);
 

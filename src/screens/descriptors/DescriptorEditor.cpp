@@ -1,7 +1,6 @@
 #include "screens/descriptors/DescriptorEditor.h"
 
 #include "data/AppState.h"
-#include "data/ArchiveSearch.h"
 #include "data/ArchiveStore.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
@@ -12,6 +11,7 @@
 #include "platform/Widgets.h"
 #include "printing/PlainTextPrint.h"
 #include "screens/Handovers.h"
+#include "shared/TypedNumbers.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

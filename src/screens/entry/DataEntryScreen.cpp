@@ -11,6 +11,7 @@
 #include "platform/Widgets.h"
 #include "shared/Composition.h"
 #include "shared/SchoolYears.h"
+#include "shared/TypedNumbers.h"
 
 #include <QComboBox>
 #include <QFormLayout>
