@@ -1,6 +1,7 @@
 #include "data/ArchiveRow.h"
 
 #include "data/DbError.h"
+#include "data/PupilRow.h"
 #include "data/Recordset.h"
 #include "shared/TypedNumbers.h"
 
@@ -50,7 +51,7 @@ std::variant<JudgmentCorrection, CorrectionProblem> correctionOf(const ShownJudg
         return CorrectionProblem::TermNotNumber;
     JudgmentCorrection c;
     c.giudizio = typed.giudizio;
-    c.nome = typed.nome.toUpper().trimmed();
+    c.nome = storedPupilName(typed.nome);
     c.classe = *classe;
     c.quadrimestre = *term;
     c.sezione = typed.sezione.trimmed();

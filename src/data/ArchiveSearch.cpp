@@ -1,5 +1,6 @@
 #include "data/ArchiveSearch.h"
 
+#include "data/PupilRow.h"
 #include "data/Recordset.h"
 #include "shared/TypedNumbers.h"
 
@@ -30,7 +31,7 @@ const QString kChooseTerm = QStringLiteral("Scegli il quadrimestre");
 std::shared_ptr<Recordset> searchPupil(const std::shared_ptr<Database>& archive,
                                        const QString& typedName)
 {
-    return Recordset::open(archive, kTable, kPupilSearch.where, {typedName.toUpper().trimmed()},
+    return Recordset::open(archive, kTable, kPupilSearch.where, {storedPupilName(typedName)},
                            kPupilSearch.orderBy);
 }
 

@@ -28,7 +28,6 @@ std::shared_ptr<Recordset> openSchoolRow(const std::shared_ptr<Database>& archiv
     if (school->recordCount() == 0) {
         school->addNew();
         school->update();
-        school->setBookmark(school->lastModified());
     }
     school->moveFirst();
     return school;

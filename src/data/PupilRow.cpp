@@ -6,6 +6,11 @@
 
 namespace giudizi {
 
+QString storedPupilName(const QString& typed)
+{
+    return typed.toUpper().trimmed();
+}
+
 std::shared_ptr<Recordset> findSamePupil(const std::shared_ptr<Database>& archive,
                                          const PupilData& pupil)
 {

@@ -23,6 +23,9 @@ struct PupilData {
     QString nomeopz2;
 };
 
+// A pupil's name as the archive stores and searches it: upper-cased, trimmed.
+QString storedPupilName(const QString& typed);
+
 // The rows of the same pupil, section, class, year and term.
 std::shared_ptr<Recordset> findSamePupil(const std::shared_ptr<Database>& archive,
                                          const PupilData& pupil);

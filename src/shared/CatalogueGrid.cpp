@@ -2,17 +2,19 @@
 
 namespace giudizi {
 
-const QString kRigidContinuation = QStringLiteral("      ");
-
 namespace {
 constexpr int kSplitAt = 122;
-} // namespace
+// The indent of a rigid descriptor's second line.
+const QString kRigidContinuation = QStringLiteral("      ");
 
+// A number as the printer always wrote it: a sign position (a blank for a
+// positive number), the digits, a trailing blank.
 QString printedNumber(int number)
 {
     return (number < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
            QString::number(qAbs(number)) + QLatin1Char(' ');
 }
+} // namespace
 
 QList<TextLine> flexibleGridLines(const QString& title, const QList<QStringList>& areas)
 {

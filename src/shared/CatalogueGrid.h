@@ -11,10 +11,6 @@ namespace giudizi {
 
 // The printed grids of the descriptor catalogues, as lines of text.
 
-// A number as the printer always wrote it: a sign position (a blank for a
-// positive number), the digits, a trailing blank.
-QString printedNumber(int number);
-
 // One term of the flexible catalogues: the title, then the four areas' phrases
 // numbered from 0 in their order, two empty lines between areas and a new page
 // before the third.
@@ -32,8 +28,5 @@ struct RigidGridRow {
 // characters is cut there and goes on, indented, on a second line. The line
 // counter of the old printout forces a new page where it lands on 66 or 132.
 QList<TextLine> rigidGridLines(const QString& subtitle, const QVector<RigidGridRow>& rows);
-
-// The indent of a rigid descriptor's second line.
-extern const QString kRigidContinuation;
 
 } // namespace giudizi

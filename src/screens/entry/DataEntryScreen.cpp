@@ -176,7 +176,7 @@ bool DataEntryScreen::collect(PupilData& pupil)
         m_term->setFocus();
         return false;
     }
-    pupil.nome = m_name->text().toUpper().trimmed();
+    pupil.nome = storedPupilName(m_name->text());
     pupil.sex = appState().pupilSex;
     pupil.scuola = m_media ? QStringLiteral("Medie") : QStringLiteral("Elementari");
     pupil.classe = *classe;
