@@ -1,7 +1,8 @@
 // The plain-text layout: every character of a paragraph is on exactly one of
 // its lines, in order; no line is wider than the page but for a single
 // character that alone does not fit; no line reaches below the bottom margin
-// unless not even one line fits on a page; the paging ends.
+// unless not even one line fits on a page; the paging ends; the first page
+// holds what firstPageCapacity() says.
 #include "FuzzInput.h"
 
 #include "shared/PlainTextLayout.h"
@@ -70,5 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (onPage > 1 && line.y + frame.lineHeight > frame.bottom + 1e-6)
             std::abort();
     }
+    // The room known before printing is what paging gives the first page.
+    const int room = firstPageCapacity(frame);
+    QList<TextLine> unbroken;
+    for (int i = 0; i <= room; ++i)
+        unbroken.append(TextLine(QStringLiteral("x")));
+    const QList<PlacedLine> first = paginate(unbroken, frame);
+    if (first.at(room - 1).page != 0 || first.at(room).page != 1)
+        std::abort();
     return 0;
 }
