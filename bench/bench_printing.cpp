@@ -59,7 +59,7 @@ void BM_CardPrintToPdf(benchmark::State& state)
     static Setup setup;
     const QString text = judgment();
     for (auto _ : state) {
-        if (printOnCard(text, nullptr) != PrintOutcome::Printed)
+        if (printOnCard(text, PupilRef{}, nullptr) != PrintOutcome::Printed)
             state.SkipWithError("the card was not printed");
         state.PauseTiming();
         // Keep the folder small: the next job's number comes from its contents.

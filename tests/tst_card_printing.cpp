@@ -33,8 +33,8 @@ using namespace giudizi::test;
 
 namespace {
 
-const QString kExpectedPrinterProblem = QStringLiteral(
-    "Ci sono problemi con la stampante: hai controllato che sia collegata e che sia accesa?");
+const QString kExpectedNoPrinter =
+    QStringLiteral("Su questo computer non c'è nessuna stampante. Salvo la stampa in un file PDF?");
 const QString kExpectedFrameTooSmall = QStringLiteral(
     "Il riquadro di stampa è troppo piccolo: controlla i margini nelle Opzioni di stampa.");
 
@@ -638,10 +638,12 @@ private slots:
             return;
         const QString shown = composeBox()->toPlainText();
         qunsetenv("GIUDIZI_PDF_DIR");
-        ModalAnswer answer(QMessageBox::Ok);
+        // Without any printer the teacher is offered a PDF file; No prints nothing.
+        ModalAnswer answer(QMessageBox::No);
         click(m_compose, QStringLiteral("CmdSTAMPO"));
         QVERIFY(answer.answered());
-        QCOMPARE(answer.text(), kExpectedPrinterProblem);
+        QCOMPARE(answer.text(), kExpectedNoPrinter);
+        QCOMPARE(answer.defaultButtons(), QList<int>{QMessageBox::Yes});
         QCOMPARE(composeBox()->toPlainText(), shown);
         QVERIFY(pdfFiles(pdfDir()).isEmpty());
         // The device says so too, without a crash.

@@ -79,4 +79,9 @@ void writeCorrection(Recordset& rows, const JudgmentCorrection& c)
     rows.update();
 }
 
+PupilRef pupilRefOf(const ShownJudgment& row)
+{
+    return PupilRef{row.nome, row.classe, row.sezione, row.anno, row.quadrimestre};
+}
+
 } // namespace giudizi

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/PrintJob.h"
+
 #include <QString>
 #include <optional>
 #include <variant>
@@ -25,6 +27,9 @@ struct ShownJudgment {
 // The current row of `rows`, column by column. A column that is null or
 // cannot be read (the row was deleted meanwhile) stays empty.
 ShownJudgment readShownJudgment(const Recordset& rows);
+
+// The pupil of a row, as a printout or a file is named after it.
+PupilRef pupilRefOf(const ShownJudgment& row);
 
 // A correction typed into the row display, as it is written back.
 struct JudgmentCorrection {

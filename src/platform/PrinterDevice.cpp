@@ -1,15 +1,23 @@
 #include "platform/PrinterDevice.h"
 
 #include "platform/Environment.h"
+#include "platform/MessageBox.h"
+#include "platform/PrintDestination.h"
+#include "platform/SaveFile.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+
+#include <cstdio>
 
 namespace giudizi {
 
@@ -18,18 +26,33 @@ constexpr double kTwipsPerInch = 1440.0;
 constexpr double kMillimetresPerInch = 25.4;
 // Pictures that do not say their resolution are taken as screen pictures.
 constexpr double kDefaultPictureDpi = 96.0;
+
+const QString kNoPrinterQuestion =
+    QStringLiteral("Su questo computer non c'è nessuna stampante. Salvo la stampa in un file PDF?");
+
+// PDF output: A4 without unprintable strip, PDF/A-1b (fonts embedded), with
+// the job's title and the program as creator.
+std::unique_ptr<QPrinter> pdfPrinter(const PrintJob& job)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageOrientation(QPageLayout::Portrait);
+    printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    printer->setCreator(QStringLiteral("Giudizi"));
+    printer->setDocName(job.title.isEmpty() ? QStringLiteral("Giudizi") : job.title);
+    return printer;
+}
 } // namespace
 
-PrinterDevice::PrinterDevice()
-    : m_pdfDirectory(environment::pdfDirectory())
+PrinterDevice::PrinterDevice(PrintJob job)
+    : m_job(std::move(job))
+    , m_pdfDirectory(environment::pdfDirectory())
     , m_font(QStringLiteral("Arial"), 12)
 {
     if (!m_pdfDirectory.isEmpty()) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setPageSize(QPageSize(QPageSize::A4));
-        m_printer->setPageOrientation(QPageLayout::Portrait);
-        m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        m_printer = pdfPrinter(m_job);
         return;
     }
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -48,6 +71,55 @@ PrinterDevice::~PrinterDevice()
 {
     if (isPrinting())
         m_painter->end();
+    discardPartialFile();
+}
+
+bool PrinterDevice::chooseDestination(QWidget* parent)
+{
+    if (!m_pdfDirectory.isEmpty() || isPrinting())
+        return true;
+    PrintDestination destination = printDestination();
+    if (destination != PrintDestination::PdfFile &&
+        QPrinterInfo::availablePrinterNames().isEmpty()) {
+        if (!msg::yesNo(parent, kNoPrinterQuestion, msg::Default::Yes))
+            return false;
+        destination = PrintDestination::PdfFile;
+    }
+    switch (destination) {
+    case PrintDestination::DefaultPrinter:
+        return true;
+    case PrintDestination::ChooseEachTime: {
+        if (!m_failure.isEmpty()) {
+            // No default printer: the dialog offers the others.
+            m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            m_failure.clear();
+        }
+        m_printer->setDocName(m_job.title);
+        QPrintDialog dialog(m_printer.get(), parent);
+        dialog.setObjectName(QStringLiteral("sceltaStampante"));
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        m_deviceFont.reset();
+        return true;
+    }
+    case PrintDestination::PdfFile: {
+        const auto file = chooseSaveFile(parent, m_job.fileName + QStringLiteral(".pdf"),
+                                         QStringLiteral("File PDF (*.pdf)"));
+        if (!file)
+            return false;
+        usePdfFile(*file);
+        return true;
+    }
+    }
+    return false;
+}
+
+void PrinterDevice::usePdfFile(const QString& path)
+{
+    m_printer = pdfPrinter(m_job);
+    m_pdfTarget = path;
+    m_failure.clear();
+    m_deviceFont.reset();
 }
 
 bool PrinterDevice::isAvailable() const
@@ -57,7 +129,7 @@ bool PrinterDevice::isAvailable() const
 
 void PrinterDevice::setUnprintableMargins(const QMarginsF& millimetres)
 {
-    if (!m_pdfDirectory.isEmpty() && !isPrinting())
+    if ((!m_pdfDirectory.isEmpty() || writesFile()) && !isPrinting())
         m_printer->setPageMargins(millimetres, QPageLayout::Millimeter);
 }
 
@@ -75,9 +147,17 @@ bool PrinterDevice::startDocument()
         m_outputFile = nextPdfFile();
         m_printer->setOutputFileName(m_outputFile);
     }
+    if (writesFile()) {
+        const QFileInfo target(m_pdfTarget);
+        m_outputFile = m_pdfTarget;
+        m_partialFile = target.dir().filePath(QStringLiteral(".%1.part").arg(target.fileName()));
+        m_printer->setOutputFileName(m_partialFile);
+    }
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(m_printer.get())) {
-        m_failure = QStringLiteral("La stampante non ha accettato il lavoro.");
+        m_failure = writesFile() ? fileNotWrittenMessage(m_pdfTarget)
+                                 : QStringLiteral("La stampante non ha accettato il lavoro.");
+        discardPartialFile();
         return false;
     }
     m_painter = std::move(painter);
@@ -108,9 +188,39 @@ bool PrinterDevice::endDocument()
         return false;
     const bool ended = m_painter->end();
     m_painter.reset();
-    if (!ended)
+    if (!ended) {
         m_failure = QStringLiteral("La stampante non ha completato il lavoro.");
-    return ended;
+        discardPartialFile();
+        return false;
+    }
+    if (!m_partialFile.isEmpty()) {
+        // rename() puts the whole file in place of an older one at once.
+        if (std::rename(QFile::encodeName(m_partialFile).constData(),
+                        QFile::encodeName(m_pdfTarget).constData()) != 0) {
+            m_failure = fileNotWrittenMessage(m_pdfTarget);
+            discardPartialFile();
+            return false;
+        }
+        m_partialFile.clear();
+    }
+    return true;
+}
+
+void PrinterDevice::abortDocument()
+{
+    if (isPrinting()) {
+        m_printer->abort();
+        m_painter->end();
+        m_painter.reset();
+    }
+    discardPartialFile();
+}
+
+void PrinterDevice::discardPartialFile()
+{
+    if (!m_partialFile.isEmpty())
+        QFile::remove(m_partialFile);
+    m_partialFile.clear();
 }
 
 void PrinterDevice::setFontName(const QString& name)
@@ -176,7 +286,17 @@ bool PrinterDevice::drawPicture(const QImage& picture)
     const QRectF target(toPixels(m_x), toPixels(m_y),
                         inches(picture.width(), picture.dotsPerMeterX()) * dpi,
                         inches(picture.height(), picture.dotsPerMeterY()) * dpi);
-    m_painter->drawImage(target, picture);
+    if (!picture.hasAlphaChannel()) {
+        m_painter->drawImage(target, picture);
+        return true;
+    }
+    // Laid on white, as on paper: PDF/A-1b allows no transparency.
+    QImage opaque(picture.size(), QImage::Format_RGB32);
+    opaque.setDotsPerMeterX(picture.dotsPerMeterX());
+    opaque.setDotsPerMeterY(picture.dotsPerMeterY());
+    opaque.fill(Qt::white);
+    QPainter(&opaque).drawImage(0, 0, picture);
+    m_painter->drawImage(target, opaque);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/PrintJob.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QMarginsF>
@@ -15,6 +17,7 @@ class QImage;
 class QPainter;
 class QPaintDevice;
 class QPrinter;
+class QWidget;
 
 namespace giudizi {
 
@@ -23,21 +26,32 @@ namespace giudizi {
 // relative to the printable area, like the paper a driver hands out; the
 // physical offset tells where that area starts on the sheet.
 //
-// Jobs go to the system's default printer, or, when environment::pdfDirectory()
-// is set, each to the next numbered PDF file there (0001.pdf, 0002.pdf, ...).
-// Without either, starting a job fails and failure() says why.
+// A device starts on the system's default printer, or, when
+// environment::pdfDirectory() is set, on the next numbered PDF file there
+// (0001.pdf, 0002.pdf, ...). chooseDestination() then applies the teacher's
+// print settings. Without a printer, starting a job fails and failure() says
+// why. PDF files are PDF/A-1b, A4, titled after the job.
 class PrinterDevice {
 public:
     enum class ScaleMode { Twips, Millimetres };
 
-    PrinterDevice();
-    ~PrinterDevice(); // ends a job still open
+    explicit PrinterDevice(PrintJob job = {});
+    ~PrinterDevice(); // ends a job still open; a PDF file cut short is not left
     PrinterDevice(const PrinterDevice&) = delete;
     PrinterDevice& operator=(const PrinterDevice&) = delete;
 
-    // A printer or a PDF folder is there to print to.
+    // Where the job goes, as set in the print settings: the default printer,
+    // a printer chosen in the print dialog, or a PDF file named in a save
+    // dialog; without any printer the teacher is offered a PDF file. Asks
+    // before anything is measured or printed. False when the teacher
+    // cancelled or declined: nothing is printed and nothing more is said.
+    bool chooseDestination(QWidget* parent);
+
+    // A printer or a PDF file is there to print to.
     bool isAvailable() const;
     QString failure() const { return m_failure; }
+    // The job goes to a PDF file the teacher named.
+    bool writesFile() const { return !m_pdfTarget.isEmpty(); }
 
     // PDF output only, before the job starts: the strip a real printer cannot
     // print on, in millimetres (none by default).
@@ -48,6 +62,9 @@ public:
     bool isPrinting() const;
     bool newPage();
     bool endDocument();
+    // Ends a job cut short: nothing more reaches the printer, a PDF file
+    // being written is discarded.
+    void abortDocument();
     // The PDF file of the current or last job (empty when printing on paper).
     QString outputFile() const { return m_outputFile; }
 
@@ -90,12 +107,18 @@ private:
     QRect paperPixels() const;
     QRect printablePixels() const;
     QString nextPdfFile() const;
+    void usePdfFile(const QString& path);
+    void discardPartialFile();
 
+    PrintJob m_job;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
     QString m_failure;
     QString m_pdfDirectory;
     QString m_outputFile;
+    // A file the teacher named: written beside it, renamed in when whole.
+    QString m_pdfTarget;
+    QString m_partialFile;
     ScaleMode m_scale = ScaleMode::Twips;
     QFont m_font;
     // The font sized for the device and its metrics, made again when the font

@@ -25,7 +25,8 @@ std::optional<FrameMargins>& previousMargins()
 // Reads the posizione row of `kind`, then prints `text` in its frame: the
 // margins `choose` picks from the row, the row's font size.
 template <class Choose>
-PrintOutcome printInFrame(const QString& kind, const QString& text, QWidget* parent, Choose choose)
+PrintOutcome printInFrame(const QString& kind, const QString& text, const PrintJob& job,
+                          QWidget* parent, Choose choose)
 {
     FrameMargins margins;
     int size = kDefaultPrintFontSize;
@@ -39,7 +40,9 @@ PrintOutcome printInFrame(const QString& kind, const QString& text, QWidget* par
     }
     appState().printFontSize = static_cast<qint16>(size);
 
-    PrinterDevice printer;
+    PrinterDevice printer(job);
+    if (!printer.chooseDestination(parent))
+        return PrintOutcome::Cancelled;
     printer.setFontName(QStringLiteral("Arial"));
     printer.setFontSize(size);
     auto* holder = ScreenRegistry::get<Formstampa2>();
@@ -49,20 +52,22 @@ PrintOutcome printInFrame(const QString& kind, const QString& text, QWidget* par
 }
 } // namespace
 
-PrintOutcome printOnCard(const QString& text, QWidget* parent)
+PrintOutcome printOnCard(const QString& text, PupilRef pupil, QWidget* parent)
 {
-    return printInFrame(QStringLiteral("scheda"), text, parent, [](const Recordset& row) {
-        std::optional<FrameMargins> term = termMargins(row, appState().currentTerm);
-        if (!term)
-            term = previousMargins() ? previousMargins() : termMargins(row, 1);
-        previousMargins() = term;
-        return *term;
-    });
+    pupil.term = QString::number(appState().currentTerm);
+    return printInFrame(
+        QStringLiteral("scheda"), text, cardJob(pupil), parent, [](const Recordset& row) {
+            std::optional<FrameMargins> term = termMargins(row, appState().currentTerm);
+            if (!term)
+                term = previousMargins() ? previousMargins() : termMargins(row, 1);
+            previousMargins() = term;
+            return *term;
+        });
 }
 
-PrintOutcome printOnVerbale(const QString& text, QWidget* parent)
+PrintOutcome printOnVerbale(const QString& text, const PupilRef& pupil, QWidget* parent)
 {
-    return printInFrame(QStringLiteral("verbale"), text, parent,
+    return printInFrame(QStringLiteral("verbale"), text, verbaleJob(pupil), parent,
                         [](const Recordset& row) { return *termMargins(row, 1); });
 }
 

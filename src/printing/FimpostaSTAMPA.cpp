@@ -10,6 +10,7 @@
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
 #include "printing/CardPicture.h"
+#include "printing/PrintDestinationGroup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -99,8 +100,9 @@ FimpostaSTAMPA::FimpostaSTAMPA()
     torna->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 11pt;"));
     connect(torna, &ClickLabel::clicked, this, &FimpostaSTAMPA::Labtorna_Click);
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(new PrintDestinationGroup(this));
     bottom->addStretch();
-    bottom->addWidget(torna);
+    bottom->addWidget(torna, 0, Qt::AlignBottom);
     root->addLayout(bottom);
 
     m_kind = QStringLiteral("scheda");

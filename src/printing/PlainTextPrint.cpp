@@ -69,7 +69,7 @@ PrintOutcome PlainTextPrinter::printFittedLines(const QList<TextLine>& lines)
 PrintOutcome PlainTextPrinter::printLines(const QList<TextLine>& lines)
 {
     if (!m_printer.isAvailable() || !m_printer.startDocument())
-        return PrintOutcome::PrinterFailure;
+        return deviceFailure(m_printer);
     if (!m_page.picture.isNull()) {
         m_printer.setCurrentX(m_page.picturePosition.x());
         m_printer.setCurrentY(m_page.picturePosition.y());
@@ -79,15 +79,15 @@ PrintOutcome PlainTextPrinter::printLines(const QList<TextLine>& lines)
     for (const PlacedLine& line : paginate(lines, frame())) {
         if (line.page != page) {
             if (!m_printer.newPage())
-                return PrintOutcome::PrinterFailure;
+                return deviceFailure(m_printer);
             page = line.page;
         }
         m_printer.setCurrentX(m_page.left);
         m_printer.setCurrentY(line.y);
         if (!m_printer.printLine(line.text))
-            return PrintOutcome::PrinterFailure;
+            return deviceFailure(m_printer);
     }
-    return m_printer.endDocument() ? PrintOutcome::Printed : PrintOutcome::PrinterFailure;
+    return m_printer.endDocument() ? PrintOutcome::Printed : deviceFailure(m_printer);
 }
 
 } // namespace giudizi

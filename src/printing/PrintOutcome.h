@@ -6,6 +6,8 @@ class QWidget;
 
 namespace giudizi {
 
+class PrinterDevice;
+
 // What a print job came to; the screen that started it tells the teacher.
 enum class PrintOutcome {
     Printed,
@@ -13,13 +15,20 @@ enum class PrintOutcome {
     FrameTooSmall,  // the margins leave no room for the text
     DatabaseError,  // the print settings could not be read (already told)
     NothingToPrint, // there was no text
+    Cancelled,      // the teacher cancelled the choice of printer or file
+    FileNotWritten, // the PDF file chosen could not be written
 };
 
 extern const QString kPrinterProblem;
 extern const QString kNothingToPrint;
 extern const QString kFrameTooSmall;
+extern const QString kFileNotWritten;
 
-// Shows the message of a failed outcome (printer, frame); nothing otherwise.
+// What a device that failed makes of a job: a file that could not be
+// written, or a printer problem.
+PrintOutcome deviceFailure(const PrinterDevice& printer);
+
+// Shows the message of a failed outcome (printer, file, frame); nothing otherwise.
 void reportPrintOutcome(QWidget* parent, PrintOutcome outcome);
 
 } // namespace giudizi

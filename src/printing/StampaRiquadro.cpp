@@ -38,10 +38,35 @@ PrintOutcome stop(PrinterDevice& printer, PrintOutcome outcome)
 
 } // namespace
 
-PrintOutcome StampaRiquadro(QTextEdit* box, int left, double top, double right, double bottom)
+QRectF framePixels(PrinterDevice& printer, const FrameMargins& margins)
 {
-    PrinterDevice printer;
-    return StampaRiquadro(box, left, top, right, bottom, printer);
+    printer.setScaleMode(PrinterDevice::ScaleMode::Twips);
+    return printer.toPixels(
+        frameRect(margins, printer.paperSize(), printer.physicalOffset(), printer.printableSize()));
+}
+
+bool fitsInFrame(const PrinterDevice& printer, const QString& text, const QFont& font,
+                 const QRectF& frame)
+{
+    return !frame.isEmpty() && measureRange(printer.paintDevice(), text, 0, font, frame) > 0;
+}
+
+PrintOutcome drawInFrame(PrinterDevice& printer, const QString& text, const QFont& font,
+                         const QRectF& frame)
+{
+    const int length = static_cast<int>(text.size());
+    int start = 0;
+    for (;;) {
+        const int next = formatRange(*printer.painter(), text, start, font, frame);
+        if (next >= length)
+            return PrintOutcome::Printed;
+        // Each page must take the text further, or the job would never end.
+        if (next <= start || measureRange(printer.paintDevice(), text, next, font, frame) <= next)
+            return PrintOutcome::FrameTooSmall;
+        if (!printer.newPage())
+            return deviceFailure(printer);
+        start = next;
+    }
 }
 
 PrintOutcome StampaRiquadro(QTextEdit* box, int left, double top, double right, double bottom,
@@ -50,39 +75,27 @@ PrintOutcome StampaRiquadro(QTextEdit* box, int left, double top, double right, 
     const QString text = box->toPlainText();
     const QFont font = box->document()->defaultFont();
     if (!printer.isAvailable())
-        return tell(PrintOutcome::PrinterFailure);
-    printer.setScaleMode(PrinterDevice::ScaleMode::Twips);
+        return tell(deviceFailure(printer));
 
     FrameMargins margins;
     margins.left = left;
     margins.top = top;
     margins.right = right;
     margins.bottom = bottom;
-    const QRectF frame = printer.toPixels(
-        frameRect(margins, printer.paperSize(), printer.physicalOffset(), printer.printableSize()));
-    const int length = static_cast<int>(text.size());
-    if (length == 0)
+    const QRectF frame = framePixels(printer, margins);
+    if (text.isEmpty())
         return PrintOutcome::Printed;
     // Checked before the job starts, so a hopeless frame costs no paper.
-    if (frame.isEmpty() || measureRange(printer.paintDevice(), text, 0, font, frame) == 0)
+    if (!fitsInFrame(printer, text, font, frame))
         return tell(PrintOutcome::FrameTooSmall);
 
     if (!printer.startDocument())
-        return tell(PrintOutcome::PrinterFailure);
-    int start = 0;
-    for (;;) {
-        const int next = formatRange(*printer.painter(), text, start, font, frame);
-        if (next >= length)
-            break;
-        // Each page must take the text further, or the job would never end.
-        if (next <= start || measureRange(printer.paintDevice(), text, next, font, frame) <= next)
-            return stop(printer, PrintOutcome::FrameTooSmall);
-        if (!printer.newPage())
-            return stop(printer, PrintOutcome::PrinterFailure);
-        start = next;
-    }
+        return tell(deviceFailure(printer));
+    const PrintOutcome drawn = drawInFrame(printer, text, font, frame);
+    if (drawn != PrintOutcome::Printed)
+        return stop(printer, drawn);
     if (!printer.endDocument())
-        return tell(PrintOutcome::PrinterFailure);
+        return tell(deviceFailure(printer));
     return PrintOutcome::Printed;
 }
 

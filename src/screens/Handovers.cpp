@@ -52,7 +52,7 @@ QString entryScreenFor(const AppState& state)
 void printGuide(QWidget* parent)
 {
     if (auto* preview = ScreenRegistry::as<PagePreview>(QStringLiteral("frmPrintText")))
-        reportPrintOutcome(parent, preview->CopiaHelp(appState().guideText));
+        reportPrintOutcome(parent, preview->CopiaHelp(appState().guideText, parent));
 }
 
 void openPanorama(QWidget* from)

@@ -3,6 +3,7 @@
 #include "data/AppState.h"
 #include "printing/PrintOutcome.h"
 #include "shared/AttestatoPage.h"
+#include "shared/PrintJob.h"
 
 #include <QList>
 #include <QString>
@@ -74,8 +75,9 @@ class ClassListWindow {
 public:
     virtual ~ClassListWindow() = default;
     // Builds the list of the rows of ArchiveStore::HandedJudgments, shows it
-    // in the window's text box and prints it. The cursor's position is kept.
-    virtual PrintOutcome CopiaPagina() = 0;
+    // in the window's text box and prints it on the destination the teacher
+    // set (dialogs over `parent`). The cursor's position is kept.
+    virtual PrintOutcome CopiaPagina(QWidget* parent) = 0;
 };
 
 // The page-preview window (frmPrintText): the attestato page and the guide.
@@ -83,10 +85,13 @@ class PagePreview {
 public:
     virtual ~PagePreview() = default;
     // Fits the page to the sheet, puts it in the window's text box (Arial 12),
-    // then shows the window (`print` false) or prints the page under the emblem.
-    virtual PrintOutcome outputAttestato(AttestatoPage page, bool print) = 0;
+    // then shows the window (`print` false) or prints the page under the
+    // emblem, as `job`, on the destination the teacher set (dialogs over
+    // `parent`; the page is fitted to the device chosen).
+    virtual PrintOutcome outputAttestato(AttestatoPage page, bool print, const PrintJob& job,
+                                         QWidget* parent) = 0;
     // Prints the guide in Arial 10 under the emblem; the window stays hidden.
-    virtual PrintOutcome CopiaHelp(const QString& guide) = 0;
+    virtual PrintOutcome CopiaHelp(const QString& guide, QWidget* parent) = 0;
 };
 
 // An attestato screen (FStampaFoglio, FStampaELEM).

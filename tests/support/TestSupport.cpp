@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTimer>
@@ -26,13 +28,29 @@ namespace giudizi::test {
 
 WorkFolder::WorkFolder()
     : m_previous(QDir::currentPath())
+    , m_previousConfig(qgetenv("XDG_CONFIG_HOME"))
 {
     QDir::setCurrent(m_dir.path());
+    const QString config = m_dir.filePath(QStringLiteral(".config"));
+    QDir().mkpath(config);
+    QFile dirs(config + QStringLiteral("/user-dirs.dirs"));
+    if (dirs.open(QIODevice::WriteOnly))
+        dirs.write("XDG_DOCUMENTS_DIR=\"" + documents().toUtf8() + "\"\n");
+    qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
 }
 
 WorkFolder::~WorkFolder()
 {
     QDir::setCurrent(m_previous);
+    qputenv("XDG_CONFIG_HOME", m_previousConfig);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromLocal8Bit(m_previousConfig));
+}
+
+QString WorkFolder::documents() const
+{
+    return m_dir.filePath(QStringLiteral("Documenti"));
 }
 
 PdfFolder::PdfFolder()

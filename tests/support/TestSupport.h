@@ -14,16 +14,20 @@ class QWidget;
 namespace giudizi::test {
 
 // A fresh working folder for one test: the current directory moves into it
-// and back when the object dies.
+// and back when the object dies. The remembered settings and the documents
+// folder live in it too, so nothing one test chooses reaches another.
 class WorkFolder {
 public:
     WorkFolder();
     ~WorkFolder();
     QString path() const { return m_dir.path(); }
+    // The documents folder the program sees during the test.
+    QString documents() const;
 
 private:
     QTemporaryDir m_dir;
     QString m_previous;
+    QByteArray m_previousConfig;
 };
 
 // A folder that receives every print job of the test as a PDF

@@ -404,14 +404,14 @@ void ArchiveScreen::cmdstampa_Click()
         return;
     if (appState().currentTerm == 0)
         appState().currentTerm = static_cast<qint16>(leadingNumber(m_display->shownTerm()));
-    printOnCard(m_display->judgmentText(), this);
+    printOnCard(m_display->judgmentText(), pupilRefOf(m_display->typed()), this);
 }
 
 void ArchiveScreen::cmdstampaverbale_Click()
 {
     if (!requireText())
         return;
-    printOnVerbale(m_display->judgmentText(), this);
+    printOnVerbale(m_display->judgmentText(), pupilRefOf(m_display->typed()), this);
 }
 
 void ArchiveScreen::cmdstampatutto_Click()
@@ -423,7 +423,7 @@ void ArchiveScreen::cmdstampatutto_Click()
         return;
     archiveStore().HandedJudgments = m_results;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintOutcome outcome = list->CopiaPagina();
+    const PrintOutcome outcome = list->CopiaPagina(this);
     QApplication::restoreOverrideCursor();
     if (outcome == PrintOutcome::DatabaseError)
         return;

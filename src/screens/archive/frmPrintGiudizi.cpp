@@ -1,5 +1,6 @@
 #include "screens/archive/frmPrintGiudizi.h"
 
+#include "data/ArchiveRow.h"
 #include "data/ArchiveStore.h"
 #include "data/DbError.h"
 #include "platform/MessageBox.h"
@@ -52,27 +53,32 @@ void frmPrintGiudizi::Form_Load()
     fillScreen(this);
 }
 
-PrintOutcome frmPrintGiudizi::CopiaPagina()
+PrintOutcome frmPrintGiudizi::CopiaPagina(QWidget* parent)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
     m_text->setFont(font);
     m_text->clear();
     QString text;
+    PrintJob job = classListJob({});
     try {
-        if (archiveStore().HandedJudgments)
-            text = classListText(*archiveStore().HandedJudgments);
+        if (const auto& handed = archiveStore().HandedJudgments) {
+            text = classListText(*handed);
+            job = classListJob(pupilRefOf(readShownJudgment(*handed)));
+        }
     } catch (const DbError& e) {
         msg::info(this, e.text());
         return PrintOutcome::DatabaseError;
     }
     m_text->setPlainText(text);
-    return print(text);
+    return print(text, job, parent);
 }
 
-PrintOutcome frmPrintGiudizi::print(const QString& text)
+PrintOutcome frmPrintGiudizi::print(const QString& text, const PrintJob& job, QWidget* parent)
 {
-    PrinterDevice printer;
+    PrinterDevice printer(job);
+    if (!printer.chooseDestination(parent))
+        return PrintOutcome::Cancelled;
     PlainTextPrinter plain(printer, classListPage());
     return plain.printText(text);
 }

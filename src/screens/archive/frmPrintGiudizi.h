@@ -16,13 +16,13 @@ public:
     frmPrintGiudizi();
 
     void Form_Load();
-    PrintOutcome CopiaPagina() override;
-    // Prints the text of TxtMain: Arial at the print font size, margins left
-    // 15, right 20, top 20, bottom 30 mm, paged by the printed height.
+    PrintOutcome CopiaPagina(QWidget* parent) override;
     void Command1_Click();
 
 private:
-    PrintOutcome print(const QString& text);
+    // Prints the text of TxtMain: Arial at the print font size, margins left
+    // 15, right 20, top 20, bottom 30 mm, paged by the printed height.
+    PrintOutcome print(const QString& text, const PrintJob& job, QWidget* parent);
 
     QPlainTextEdit* m_text = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "screens/attestato/AttestatoScreen.h"
 
 #include "data/AppState.h"
+#include "data/ArchiveRow.h"
 #include "data/ArchiveStore.h"
 #include "data/AttestatoData.h"
 #include "data/DbError.h"
@@ -244,6 +245,16 @@ bool AttestatoScreen::Intestazione()
     return true;
 }
 
+PupilRef AttestatoScreen::shownPupil() const
+{
+    try {
+        if (m_row)
+            return pupilRefOf(readShownJudgment(*m_row));
+    } catch (const DbError&) {
+    }
+    return PupilRef{};
+}
+
 bool AttestatoScreen::lastTerm() const
 {
     return isLastTerm(appState().termDivision, m_term);
@@ -357,7 +368,8 @@ void AttestatoScreen::output(bool withMarks, bool print)
     sheet.lastTerm = lastTerm();
     auto* preview = ScreenRegistry::as<PagePreview>(QStringLiteral("frmPrintText"));
     if (preview)
-        reportPrintOutcome(this, preview->outputAttestato(buildAttestatoPage(sheet), print));
+        reportPrintOutcome(this, preview->outputAttestato(buildAttestatoPage(sheet), print,
+                                                          attestatoJob(shownPupil()), this));
 }
 
 void AttestatoScreen::CmdAnteprima_Click()

@@ -54,6 +54,7 @@ private:
     // Builds the page (with or without marks) and previews or prints it.
     void output(bool withMarks, bool print);
     bool lastTerm() const;
+    PupilRef shownPupil() const;
 
     bool m_media;
     SheetMockup* m_sheet = nullptr;

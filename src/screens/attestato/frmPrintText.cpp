@@ -82,13 +82,17 @@ void frmPrintText::setText(const QString& text, int points)
     m_text->setPlainText(text);
 }
 
-PrintOutcome frmPrintText::outputAttestato(AttestatoPage sheet, bool print)
+PrintOutcome frmPrintText::outputAttestato(AttestatoPage sheet, bool print, const PrintJob& job,
+                                           QWidget* parent)
 {
     m_fontSize = 12;
+    // The page is fitted on the device it prints on.
+    PrinterDevice printer(job);
+    if (print && !printer.chooseDestination(parent))
+        return PrintOutcome::Cancelled;
     {
         // Room for the page under the emblem: the fillers give way, so the
         // signature stays on the sheet.
-        PrinterDevice printer;
         const PlainTextPrinter plain(printer, page());
         fitPage(
             sheet, [&plain](const QString& text) { return plain.printedLineCount(text); },
@@ -96,20 +100,22 @@ PrintOutcome frmPrintText::outputAttestato(AttestatoPage sheet, bool print)
     }
     setText(sheet.text(), 12);
     if (print)
-        return StampaTesto();
+        return StampaTesto(printer);
     ScreenRegistry::open(QString::fromLatin1(Name));
     return PrintOutcome::Printed;
 }
 
-PrintOutcome frmPrintText::CopiaHelp(const QString& guide)
+PrintOutcome frmPrintText::CopiaHelp(const QString& guide, QWidget* parent)
 {
+    PrinterDevice printer(guideJob());
+    if (!printer.chooseDestination(parent))
+        return PrintOutcome::Cancelled;
     setText(guide, 10);
-    return StampaTesto();
+    return StampaTesto(printer);
 }
 
-PrintOutcome frmPrintText::StampaTesto()
+PrintOutcome frmPrintText::StampaTesto(PrinterDevice& printer)
 {
-    PrinterDevice printer;
     PlainTextPrinter plain(printer, page());
     return plain.printText(m_text->toPlainText());
 }

@@ -9,6 +9,8 @@ class QPlainTextEdit;
 
 namespace giudizi {
 
+class PrinterDevice;
+
 // The page preview: the attestato page (or the guide) in TxtMain, under the
 // emblem, exactly as it prints: left and right margins 10 mm, top 20,
 // bottom 30, the emblem 95 mm from the left and 8 mm from the top.
@@ -19,10 +21,11 @@ public:
     frmPrintText();
 
     void Form_Load();
-    PrintOutcome outputAttestato(AttestatoPage page, bool print) override;
-    PrintOutcome CopiaHelp(const QString& guide) override;
-    // Prints TxtMain in Arial at the print font size.
-    PrintOutcome StampaTesto();
+    PrintOutcome outputAttestato(AttestatoPage page, bool print, const PrintJob& job,
+                                 QWidget* parent) override;
+    PrintOutcome CopiaHelp(const QString& guide, QWidget* parent) override;
+    // Prints TxtMain in Arial at the print font size on `printer`.
+    PrintOutcome StampaTesto(PrinterDevice& printer);
     void Command1_Click();
 
     // The emblem as printed: 59 x 67 pixels at 72 dots per inch.

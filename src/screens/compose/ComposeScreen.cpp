@@ -1,6 +1,7 @@
 #include "screens/compose/ComposeScreen.h"
 
 #include "data/AppState.h"
+#include "data/ArchiveRow.h"
 #include "data/ArchiveStore.h"
 #include "data/DbError.h"
 #include "platform/ClickLabel.h"
@@ -272,7 +273,7 @@ void ComposeScreen::CmdSTAMPO_Click()
         msg::info(this, kNothingToPrint);
         return;
     }
-    printOnCard(text(), this);
+    printOnCard(text(), shownPupil(), this);
 }
 
 void ComposeScreen::cmdopzioni_Click()
@@ -294,6 +295,19 @@ void ComposeScreen::cmdStampaFoglio_Click()
     appState().callerScreen = objectName();
     archiveStore().HandedJudgments = m_row ? pupilRow() : archiveStore().CurrentJudgment;
     PreparaAttestato(this);
+}
+
+PupilRef ComposeScreen::shownPupil()
+{
+    if (!m_row)
+        return PupilRef{};
+    try {
+        m_row->setBookmark(m_rowKey);
+        return pupilRefOf(readShownJudgment(*m_row));
+    } catch (const DbError&) {
+        // Deleted elsewhere: the printout is named after the screen's caption.
+        return PupilRef{m_pupilName->text(), {}, {}, {}, {}};
+    }
 }
 
 std::shared_ptr<Recordset> ComposeScreen::pupilRow()

@@ -107,6 +107,8 @@ private:
     void setNavigationEnabled(bool enabled);
     // This screen's pupil row as the row handed to printing and attestato.
     std::shared_ptr<Recordset> pupilRow();
+    // The pupil on this screen, as printouts are named after it.
+    PupilRef shownPupil();
     QBoxLayout* m_left = nullptr;
     QBoxLayout* m_right = nullptr;
     QGridLayout* m_buttons = nullptr;

@@ -10,6 +10,7 @@
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
 #include "printing/PlainTextPrint.h"
+#include "printing/PrintOutcome.h"
 #include "screens/Handovers.h"
 #include "shared/TypedNumbers.h"
 
@@ -266,15 +267,16 @@ void DescriptorEditor::Cmdstampa_Click()
     m_printFrame->show();
 }
 
-void DescriptorEditor::printGrid(const QList<TextLine>& lines)
+void DescriptorEditor::printGrid(const QList<TextLine>& lines, const PrintJob& job)
 {
     PlainTextPage page; // the class list's page: Arial 10, margins 15, 20, 20, 30 mm
-    PrinterDevice printer;
+    PrinterDevice printer(job);
+    if (!printer.chooseDestination(this))
+        return; // the choice stays open for another try
     PlainTextPrinter plain(printer, page);
     const PrintOutcome outcome = plain.printFittedLines(lines);
     m_printFrame->hide();
-    if (outcome != PrintOutcome::Printed)
-        msg::info(this, kPrinterProblem);
+    reportPrintOutcome(this, outcome);
 }
 
 void DescriptorEditor::Cmdmenu_Click()

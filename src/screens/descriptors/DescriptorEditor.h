@@ -3,6 +3,7 @@
 #include "data/DescriptorEditing.h"
 #include "platform/Screen.h"
 #include "shared/PlainTextLayout.h"
+#include "shared/PrintJob.h"
 
 #include <memory>
 
@@ -64,7 +65,7 @@ protected:
     // No row selected: both boxes empty, "Salva" disabled.
     void forgetSelection();
     // Prints catalogue lines on the class list's page, then hides the frame.
-    void printGrid(const QList<TextLine>& lines);
+    void printGrid(const QList<TextLine>& lines, const PrintJob& job);
 
     QBoxLayout* selectorColumn() const { return m_selectors; }
     QGroupBox* printFrame() const { return m_printFrame; }

@@ -272,7 +272,8 @@ void FmodificRIGID::printCatalogue(int index)
         msg::info(this, e.text());
         return;
     }
-    printGrid(rigidGridLines(QString::fromUtf8(kCatalogues[index].subtitle), rows));
+    printGrid(rigidGridLines(QString::fromUtf8(kCatalogues[index].subtitle), rows),
+              catalogueJob(true));
 }
 
 } // namespace giudizi

@@ -132,7 +132,7 @@ void fmodifica2::printTerm(int term)
         msg::info(this, kPrinterProblem); // any failure of this print
         return;
     }
-    printGrid(flexibleGridLines(QString::fromLatin1(titles[term - 1]), areas));
+    printGrid(flexibleGridLines(QString::fromLatin1(titles[term - 1]), areas), catalogueJob(false));
 }
 
 } // namespace giudizi
