@@ -58,6 +58,7 @@ public:
     explicit ProgramRun(bool enter = true);
     ~ProgramRun();
     const QList<int>& endStatuses() const { return m_end.statuses; }
+    const WorkFolder& work() const { return m_work; }
 
 private:
     WorkFolder m_work;
