@@ -7,8 +7,9 @@
 #include "platform/PrinterDevice.h"
 #include "platform/ScreenRegistry.h"
 #include "printing/Formstampa2.h"
-#include "printing/PrintPosition.h"
 
+#include <QTextDocument>
+#include <QTextEdit>
 #include <cmath>
 
 namespace giudizi {
@@ -22,53 +23,82 @@ std::optional<FrameMargins>& previousMargins()
     return margins;
 }
 
-// Reads the posizione row of `kind`, then prints `text` in its frame: the
-// margins `choose` picks from the row, the row's font size.
+// Reads the posizione row of `kind`: the margins `choose` picks from it, its
+// font size.
 template <class Choose>
-PrintOutcome printInFrame(const QString& kind, const QString& text, const PrintJob& job,
-                          QWidget* parent, Choose choose)
+std::optional<FrameSetting> readFrame(const QString& kind, QWidget* parent, Choose choose)
 {
-    FrameMargins margins;
-    int size = kDefaultPrintFontSize;
+    FrameSetting setting;
     try {
         auto row = openPositionRow(kind);
-        size = ensureFontSize(*row);
-        margins = choose(*row);
+        setting.fontSize = ensureFontSize(*row);
+        setting.margins = choose(*row);
     } catch (const DbError& e) {
         msg::info(parent, e.text());
-        return PrintOutcome::DatabaseError;
+        return std::nullopt;
     }
-    appState().printFontSize = static_cast<qint16>(size);
+    appState().printFontSize = static_cast<qint16>(setting.fontSize);
+    setting.margins.left = std::lround(setting.margins.left);
+    return setting;
+}
 
+// The holder's box, which the print reads text and font from.
+QTextEdit* holderWith(const QString& text, int fontSize)
+{
+    auto* holder = ScreenRegistry::get<Formstampa2>();
+    holder->setPrintText(text, fontSize);
+    return holder->box();
+}
+
+PrintOutcome printInFrame(const std::optional<FrameSetting>& setting, const QString& text,
+                          const PrintJob& job, QWidget* parent)
+{
+    if (!setting)
+        return PrintOutcome::DatabaseError;
     PrinterDevice printer(job);
     if (!printer.chooseDestination(parent))
         return PrintOutcome::Cancelled;
     printer.setFontName(QStringLiteral("Arial"));
-    printer.setFontSize(size);
-    auto* holder = ScreenRegistry::get<Formstampa2>();
-    holder->setPrintText(text, size);
-    return StampaRiquadro(holder->box(), static_cast<int>(std::lround(margins.left)), margins.top,
-                          margins.right, margins.bottom, printer);
+    printer.setFontSize(setting->fontSize);
+    const FrameMargins& m = setting->margins;
+    return StampaRiquadro(holderWith(text, setting->fontSize), static_cast<int>(m.left), m.top,
+                          m.right, m.bottom, printer);
 }
 } // namespace
+
+std::optional<FrameSetting> cardFrame(QWidget* parent)
+{
+    return readFrame(QStringLiteral("scheda"), parent, [](const Recordset& row) {
+        std::optional<FrameMargins> term = termMargins(row, appState().currentTerm);
+        if (!term)
+            term = previousMargins() ? previousMargins() : termMargins(row, 1);
+        previousMargins() = term;
+        return *term;
+    });
+}
 
 PrintOutcome printOnCard(const QString& text, PupilRef pupil, QWidget* parent)
 {
     pupil.term = QString::number(appState().currentTerm);
-    return printInFrame(
-        QStringLiteral("scheda"), text, cardJob(pupil), parent, [](const Recordset& row) {
-            std::optional<FrameMargins> term = termMargins(row, appState().currentTerm);
-            if (!term)
-                term = previousMargins() ? previousMargins() : termMargins(row, 1);
-            previousMargins() = term;
-            return *term;
-        });
+    return printInFrame(cardFrame(parent), text, cardJob(pupil), parent);
 }
 
 PrintOutcome printOnVerbale(const QString& text, const PupilRef& pupil, QWidget* parent)
 {
-    return printInFrame(QStringLiteral("verbale"), text, verbaleJob(pupil), parent,
-                        [](const Recordset& row) { return *termMargins(row, 1); });
+    const auto setting = readFrame(QStringLiteral("verbale"), parent,
+                                   [](const Recordset& row) { return *termMargins(row, 1); });
+    return printInFrame(setting, text, verbaleJob(pupil), parent);
+}
+
+PrintOutcome drawCard(PrinterDevice& printer, const FrameSetting& frame, const QString& text)
+{
+    printer.setFontName(QStringLiteral("Arial"));
+    printer.setFontSize(frame.fontSize);
+    const QFont font = holderWith(text, frame.fontSize)->document()->defaultFont();
+    const QRectF pixels = framePixels(printer, frame.margins);
+    if (!fitsInFrame(printer, text, font, pixels))
+        return PrintOutcome::FrameTooSmall;
+    return drawInFrame(printer, text, font, pixels);
 }
 
 } // namespace giudizi

@@ -1,11 +1,26 @@
 #pragma once
 
+#include "printing/PrintPosition.h"
 #include "printing/StampaRiquadro.h"
 #include "shared/PrintJob.h"
+
+#include <optional>
 
 class QWidget;
 
 namespace giudizi {
+
+// Where a judgment goes on the card or the verbale: the frame's margins
+// (twips from the paper's edges; the left one whole twips, as stored) and
+// the font size of the posizione row.
+struct FrameSetting {
+    FrameMargins margins;
+    int fontSize = kDefaultPrintFontSize;
+};
+
+// The frame of the ministerial card for the current term; nothing when the
+// print settings could not be read (the teacher was told, over `parent`).
+std::optional<FrameSetting> cardFrame(QWidget* parent);
 
 // Prints a judgment into the frame of the ministerial card: the margins of the
 // current term and the font size of the card's posizione row, through the
@@ -17,5 +32,10 @@ PrintOutcome printOnCard(const QString& text, PupilRef pupil, QWidget* parent);
 // font size of the "verbale" row, whatever the term. Without that row the
 // teacher is told and nothing is printed.
 PrintOutcome printOnVerbale(const QString& text, const PupilRef& pupil, QWidget* parent);
+
+// Draws one judgment into `frame` on a job already started, from its current
+// sheet on, exactly as its own card print would; the caller ends the job.
+// Says nothing: FrameTooSmall when not even one character fits.
+PrintOutcome drawCard(PrinterDevice& printer, const FrameSetting& frame, const QString& text);
 
 } // namespace giudizi

@@ -70,6 +70,21 @@ PrintOutcome PlainTextPrinter::printLines(const QList<TextLine>& lines)
 {
     if (!m_printer.isAvailable() || !m_printer.startDocument())
         return deviceFailure(m_printer);
+    const PrintOutcome drawn = drawLines(lines);
+    if (drawn != PrintOutcome::Printed)
+        return drawn;
+    return m_printer.endDocument() ? PrintOutcome::Printed : deviceFailure(m_printer);
+}
+
+PrintOutcome PlainTextPrinter::drawText(const QString& text)
+{
+    return drawLines(wrapText(text, printableWidth(), measure()));
+}
+
+PrintOutcome PlainTextPrinter::drawLines(const QList<TextLine>& lines)
+{
+    if (!m_printer.isPrinting())
+        return deviceFailure(m_printer);
     if (!m_page.picture.isNull()) {
         m_printer.setCurrentX(m_page.picturePosition.x());
         m_printer.setCurrentY(m_page.picturePosition.y());
@@ -87,7 +102,7 @@ PrintOutcome PlainTextPrinter::printLines(const QList<TextLine>& lines)
         if (!m_printer.printLine(line.text))
             return deviceFailure(m_printer);
     }
-    return m_printer.endDocument() ? PrintOutcome::Printed : deviceFailure(m_printer);
+    return PrintOutcome::Printed;
 }
 
 } // namespace giudizi

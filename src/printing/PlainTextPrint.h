@@ -51,6 +51,11 @@ public:
     // page goes on on the next line, after its continuation indent.
     PrintOutcome printFittedLines(const QList<TextLine>& lines);
 
+    // Draws the picture and the wrapped `text` from the current sheet of a
+    // job already started, on new sheets as needed; the caller ends the job.
+    PrintOutcome drawText(const QString& text);
+    PrintOutcome drawLines(const QList<TextLine>& lines);
+
 private:
     PrinterDevice& m_printer;
     PlainTextPage m_page;

@@ -7,10 +7,13 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
 namespace giudizi {
+
+class PrinterDevice;
 
 // The window names the program state leads to (empty when the state does not
 // name one: nothing is opened then).
@@ -92,6 +95,9 @@ public:
                                          QWidget* parent) = 0;
     // Prints the guide in Arial 10 under the emblem; the window stays hidden.
     virtual PrintOutcome CopiaHelp(const QString& guide, QWidget* parent) = 0;
+    // Fits the page to `printer` and draws it under the emblem from the
+    // current sheet of a job already started; the caller ends the job.
+    virtual PrintOutcome drawAttestato(AttestatoPage page, PrinterDevice& printer) = 0;
 };
 
 // An attestato screen (FStampaFoglio, FStampaELEM).
@@ -104,6 +110,16 @@ public:
     // At the last term of the year shows the admission choice with the
     // admitted sentence; else hides it.
     virtual void offerAdmission() = 0;
+
+    // The page the current row of ArchiveStore::HandedJudgments prints on
+    // the sheet of `printTarget` when printed right after its hand-over
+    // (admitted at the last term), and whether that term is the last.
+    // Nothing when the sheet could not be composed (the teacher was told).
+    struct HandedPage {
+        AttestatoPage page;
+        bool lastTerm = false;
+    };
+    virtual std::optional<HandedPage> pageAfterHandover(const QString& printTarget) = 0;
 };
 
 // The composition screens made so far (asking creates none).

@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QSqlQuery>
@@ -227,7 +228,8 @@ private:
         if (pendingAnswers() > 0)
             return;
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
+        // A progress dialog asks nothing: the job it shows goes on.
+        if (!modal || qobject_cast<QProgressDialog*>(modal))
             return;
         if (auto* box = qobject_cast<QMessageBox*>(modal))
             m_seen << box->text();

@@ -14,6 +14,7 @@
 #include "screens/PreparaAttestato.h"
 #include "screens/archive/ArchiveRowDisplay.h"
 #include "screens/archive/ArchiveSearchPanel.h"
+#include "screens/archive/ClassPrintJobs.h"
 #include "shared/AttestatoHandover.h"
 #include "shared/TypedNumbers.h"
 
@@ -102,10 +103,13 @@ ArchiveScreen::ArchiveScreen(bool media, const QString& title, const QString& op
     centre->addLayout(navigation);
     body->addLayout(centre, 1);
     body->addWidget(buildActions(opzioniCaption));
+    m_classJobs = std::make_unique<ClassPrintJobs>(this, media);
 
     resize(1320, 700);
     Form_Load();
 }
+
+ArchiveScreen::~ArchiveScreen() = default;
 
 QWidget* ArchiveScreen::buildActions(const QString& opzioniCaption)
 {
@@ -130,6 +134,10 @@ QWidget* ArchiveScreen::buildActions(const QString& opzioniCaption)
          &ArchiveScreen::cmdstampatutto_Click},
         {"CmdStampaAttestato", QStringLiteral("Stampa Attestato"),
          &ArchiveScreen::CmdStampaAttestato_Click},
+        {"cmdSchedeClasse", QStringLiteral("Stampo le schede della classe"),
+         &ArchiveScreen::cmdSchedeClasse_Click},
+        {"cmdAttestatiClasse", QStringLiteral("Stampo gli attestati della classe"),
+         &ArchiveScreen::cmdAttestatiClasse_Click},
         {"cmdopzioni", opzioniCaption, &ArchiveScreen::cmdopzioni_Click},
         {"cmdpanorama", QStringLiteral("Vado alla tabella panoramica dei giudizi"),
          &ArchiveScreen::cmdpanorama_Click},
@@ -142,8 +150,11 @@ QWidget* ArchiveScreen::buildActions(const QString& opzioniCaption)
         column->addWidget(button);
         if (button->objectName() == QLatin1String("cmdELIMINO"))
             m_delete = button;
+        if (button->objectName() == QLatin1String("cmdSchedeClasse") ||
+            button->objectName() == QLatin1String("cmdAttestatiClasse"))
+            m_classJobButtons << button;
         if (button->objectName() == QLatin1String("cmdopzioni") ||
-            button->objectName() == QLatin1String("CmdStampaAttestato"))
+            button->objectName() == QLatin1String("cmdAttestatiClasse"))
             column->addSpacing(12);
     }
     column->addStretch();
@@ -155,6 +166,13 @@ void ArchiveScreen::Form_Load()
     move(0, 0);
     m_search->showControls(false, false);
     m_delete->hide();
+    setClassResults(false);
+}
+
+void ArchiveScreen::setClassResults(bool classResults)
+{
+    for (QPushButton* button : m_classJobButtons)
+        button->setEnabled(classResults);
 }
 
 void ArchiveScreen::cmdalunno_Click()
@@ -174,6 +192,7 @@ void ArchiveScreen::cmdok_Click()
     try {
         if (m_mode == SearchMode::Pupil) {
             runSearch(searchPupil(archiveStore().ArchiveDb, m_search->typedName()), kNotFoundName);
+            setClassResults(false);
         } else if (m_mode == SearchMode::Class) {
             const auto query = classQuery(m_search->classChoice());
             if (!query) {
@@ -181,6 +200,7 @@ void ArchiveScreen::cmdok_Click()
                 return;
             }
             runSearch(searchClass(archiveStore().ArchiveDb, *query), kNotFoundClass);
+            setClassResults(m_results->recordCount() > 0);
         }
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("La ricerca non è riuscita:\n%1").arg(e.text()));
@@ -207,6 +227,7 @@ void ArchiveScreen::cmdTUTTO_Click()
 {
     m_search->showControls(false, false);
     m_delete->show();
+    setClassResults(false);
     try {
         m_results = openWholeArchive(archiveStore().ArchiveDb);
     } catch (const DbError& e) {
@@ -429,6 +450,18 @@ void ArchiveScreen::cmdstampatutto_Click()
         return;
     reportPrintOutcome(this, outcome);
     ScreenRegistry::open(QStringLiteral("frmPrintGiudizi"));
+}
+
+void ArchiveScreen::cmdSchedeClasse_Click()
+{
+    if (m_results)
+        m_classJobs->printCards(*m_results);
+}
+
+void ArchiveScreen::cmdAttestatiClasse_Click()
+{
+    if (m_results)
+        m_classJobs->printAttestati(m_results);
 }
 
 } // namespace giudizi

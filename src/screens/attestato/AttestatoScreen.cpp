@@ -372,6 +372,22 @@ void AttestatoScreen::output(bool withMarks, bool print)
                                                           attestatoJob(shownPupil()), this));
 }
 
+std::optional<AttestatoSheetScreen::HandedPage>
+AttestatoScreen::pageAfterHandover(const QString& printTarget)
+{
+    const std::optional<AttestatoTarget> target = attestatoTarget(printTarget);
+    if (!target || !composeSheet(printTarget))
+        return std::nullopt;
+    offerAdmission();
+    // What "STAMPA" would print at once: marks as typed in upper case.
+    if (target->withMarks)
+        upperCaseMarks();
+    AttestatoSheet sheet = m_sheet->gather();
+    sheet.withMarks = target->withMarks;
+    sheet.lastTerm = lastTerm();
+    return HandedPage{buildAttestatoPage(sheet), sheet.lastTerm};
+}
+
 void AttestatoScreen::CmdAnteprima_Click()
 {
     appState().attestatoOutput = QStringLiteral("Anteprima");

@@ -23,6 +23,7 @@ class AttestatoScreen : public Screen, public AttestatoSheetScreen {
 public:
     bool composeSheet(const QString& printTarget) override;
     void offerAdmission() override;
+    std::optional<HandedPage> pageAfterHandover(const QString& printTarget) override;
 
     // Opens the school data and asks for every field without value; false
     // when the archive could not be read or written (the teacher was told).

@@ -105,6 +105,17 @@ PrintOutcome frmPrintText::outputAttestato(AttestatoPage sheet, bool print, cons
     return PrintOutcome::Printed;
 }
 
+PrintOutcome frmPrintText::drawAttestato(AttestatoPage sheet, PrinterDevice& printer)
+{
+    m_fontSize = 12;
+    PlainTextPrinter plain(printer, page());
+    fitPage(
+        sheet, [&plain](const QString& text) { return plain.printedLineCount(text); },
+        plain.firstPageCapacity());
+    setText(sheet.text(), 12);
+    return plain.drawText(sheet.text());
+}
+
 PrintOutcome frmPrintText::CopiaHelp(const QString& guide, QWidget* parent)
 {
     PrinterDevice printer(guideJob());

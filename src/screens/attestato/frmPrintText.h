@@ -24,6 +24,7 @@ public:
     PrintOutcome outputAttestato(AttestatoPage page, bool print, const PrintJob& job,
                                  QWidget* parent) override;
     PrintOutcome CopiaHelp(const QString& guide, QWidget* parent) override;
+    PrintOutcome drawAttestato(AttestatoPage sheet, PrinterDevice& printer) override;
     // Prints TxtMain in Arial at the print font size on `printer`.
     PrintOutcome StampaTesto(PrinterDevice& printer);
     void Command1_Click();

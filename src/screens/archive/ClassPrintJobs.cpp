@@ -1,0 +1,200 @@
+#include "screens/archive/ClassPrintJobs.h"
+
+#include "data/AppState.h"
+#include "data/ArchiveStore.h"
+#include "data/DbError.h"
+#include "data/Recordset.h"
+#include "platform/MessageBox.h"
+#include "platform/PrinterDevice.h"
+#include "platform/ScreenRegistry.h"
+#include "printing/CardPrint.h"
+#include "screens/Handovers.h"
+#include "shared/AttestatoHandover.h"
+#include "shared/ClassRoll.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+
+namespace giudizi {
+
+namespace {
+// Up to this many pupils a job is over before a progress dialog would help.
+constexpr int kFewPupils = 5;
+
+const QString kEmptyClass =
+    QStringLiteral("In questa classe non c'è nessun giudizio da stampare.");
+const QString kAllAdmitted = QStringLiteral(
+    "È l'ultimo periodo dell'anno: ogni attestato della classe porterà la frase di ammissione. "
+    "Un alunno non ammesso va stampato da solo, con il pulsante \"Stampa Attestato\".");
+
+QString outcomeText(PrintOutcome outcome)
+{
+    switch (outcome) {
+    case PrintOutcome::FileNotWritten:
+        return kFileNotWritten;
+    case PrintOutcome::FrameTooSmall:
+        return kFrameTooSmall;
+    default:
+        return kPrinterProblem;
+    }
+}
+
+PupilRef classOf(const ClassRoll& roll)
+{
+    PupilRef ref = pupilRefOf(roll.pupils.constFirst().row);
+    ref.name.clear();
+    return ref;
+}
+} // namespace
+
+ClassPrintJobs::ClassPrintJobs(QWidget* screen, bool media)
+    : m_screen(screen)
+    , m_media(media)
+{
+}
+
+bool ClassPrintJobs::readRoll(Recordset& results, ClassRoll& roll)
+{
+    try {
+        roll = readClassRoll(results, m_media ? QStringLiteral("Medie")
+                                              : QStringLiteral("Elementari"));
+    } catch (const DbError& e) {
+        msg::info(m_screen, e.text());
+        return false;
+    }
+    if (!roll.pupils.isEmpty())
+        return true;
+    QStringList lines{kEmptyClass};
+    lines << roll.leftOutLines();
+    msg::info(m_screen, lines.join(QLatin1Char('\n')));
+    return false;
+}
+
+void ClassPrintJobs::printCards(Recordset& results)
+{
+    ClassRoll roll;
+    if (!readRoll(results, roll))
+        return;
+    const std::optional<FrameSetting> frame = cardFrame(m_screen);
+    if (!frame)
+        return;
+    PupilRef ref = classOf(roll);
+    ref.term = QString::number(appState().currentTerm);
+    PrinterDevice printer(classCardsJob(ref));
+    if (!printer.chooseDestination(m_screen))
+        return;
+    runJob(printer, roll, QStringLiteral("schede"),
+           [&roll, &frame](int index, PrinterDevice& device) {
+               return drawCard(device, *frame, roll.pupils.at(index).row.giudizio);
+           });
+}
+
+void ClassPrintJobs::printAttestati(const std::shared_ptr<Recordset>& results)
+{
+    const QString target = appState().printTarget;
+    if (!attestatoTarget(target)) {
+        msg::info(m_screen, kCardChosenAtStart);
+        return;
+    }
+    ClassRoll roll;
+    if (!readRoll(*results, roll))
+        return;
+    auto* sheet = ScreenRegistry::as<AttestatoSheetScreen>(attestatoScreenFor(appState()));
+    auto* preview = ScreenRegistry::as<PagePreview>(QStringLiteral("frmPrintText"));
+    if (!sheet || !preview)
+        return;
+    appState().callerScreen = m_screen->objectName();
+    archiveStore().HandedJudgments = results;
+    const Recordset::KeepPosition keep(*results);
+    // The pupil's own hand-over, then the page it would print at once.
+    const auto pageOf = [&](int index) -> std::optional<AttestatoSheetScreen::HandedPage> {
+        try {
+            results->setBookmark(roll.pupils.at(index).key);
+        } catch (const DbError& e) {
+            msg::info(m_screen, e.text());
+            return std::nullopt;
+        }
+        return sheet->pageAfterHandover(target);
+    };
+    std::optional<AttestatoSheetScreen::HandedPage> first = pageOf(0);
+    if (first && first->lastTerm)
+        msg::info(m_screen, kAllAdmitted);
+    PrinterDevice printer(classAttestatiJob(classOf(roll)));
+    if (first && printer.chooseDestination(m_screen)) {
+        runJob(printer, roll, QStringLiteral("attestati"),
+               [&](int index, PrinterDevice& device) {
+                   std::optional<AttestatoSheetScreen::HandedPage> page =
+                       index == 0 ? first : pageOf(index);
+                   if (!page)
+                       return PrintOutcome::DatabaseError;
+                   return preview->drawAttestato(page->page, device);
+               });
+    }
+}
+
+void ClassPrintJobs::runJob(PrinterDevice& printer, const ClassRoll& roll, const QString& what,
+                            const DrawPupil& draw)
+{
+    const int count = static_cast<int>(roll.pupils.size());
+    std::unique_ptr<QProgressDialog> progress;
+    if (count > kFewPupils) {
+        progress = std::make_unique<QProgressDialog>(
+            QStringLiteral("Preparo la stampa…"), QStringLiteral("Annulla"), 0, count, m_screen);
+        progress->setObjectName(QStringLiteral("progressoStampa"));
+        progress->setWindowTitle(QStringLiteral("Giudizi"));
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(0);
+        progress->setValue(0);
+    }
+    if (!printer.startDocument()) {
+        progress.reset();
+        reportPrintOutcome(m_screen, deviceFailure(printer));
+        return;
+    }
+    PrintOutcome outcome = PrintOutcome::Printed;
+    int index = 0;
+    for (; index < count; ++index) {
+        if (progress) {
+            progress->setLabelText(QStringLiteral("Stampo %1 di %2: %3")
+                                       .arg(index + 1)
+                                       .arg(count)
+                                       .arg(roll.pupils.at(index).row.nome));
+            progress->setValue(index);
+            QApplication::processEvents();
+            if (progress->wasCanceled()) {
+                printer.abortDocument();
+                return;
+            }
+        }
+        if (index > 0 && !printer.newPage())
+            outcome = deviceFailure(printer);
+        if (outcome == PrintOutcome::Printed)
+            outcome = draw(index, printer);
+        if (outcome != PrintOutcome::Printed)
+            break;
+    }
+    if (outcome == PrintOutcome::Printed && !printer.endDocument())
+        outcome = deviceFailure(printer);
+    progress.reset();
+    if (outcome == PrintOutcome::DatabaseError) {
+        printer.abortDocument(); // the pupil's sheet could not be made: already told
+        return;
+    }
+    if (outcome != PrintOutcome::Printed) {
+        printer.abortDocument();
+        const int reached = std::min(index, count - 1); // the pupil it stopped at
+        msg::info(m_screen, QStringLiteral("La stampa si è interrotta a %1 (%2 di %3):\n%4")
+                                .arg(roll.pupils.at(reached).row.nome)
+                                .arg(reached + 1)
+                                .arg(count)
+                                .arg(outcomeText(outcome)));
+        return;
+    }
+    QStringList lines{QStringLiteral("Ho stampato %1 %2 della classe.").arg(count).arg(what)};
+    const QStringList leftOut = roll.leftOutLines();
+    if (!leftOut.isEmpty())
+        lines << QStringLiteral("Non ho stampato:") << leftOut;
+    msg::info(m_screen, lines.join(QLatin1Char('\n')));
+}
+
+} // namespace giudizi

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "printing/PrintOutcome.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace giudizi {
+
+class PrinterDevice;
+class Recordset;
+struct ClassRoll;
+
+// The whole-class print jobs of an archive screen: every pupil of a class
+// search's result set, in its order, in one job, each pupil from a new sheet
+// and printed exactly as on its own. Rows without a judgment, of the other
+// school level or deleted meanwhile are left out and counted in the closing
+// message. A progress dialog with "Annulla" follows longer jobs.
+class ClassPrintJobs {
+public:
+    // `media`: the screen of the Scuola Media (else the Elementare's).
+    ClassPrintJobs(QWidget* screen, bool media);
+
+    // Each pupil's judgment in the card frame of the current term.
+    void printCards(Recordset& results);
+    // Each pupil's attestato on the sheet chosen at start, admitted at the
+    // last term of the year; every pupil is handed over as on its own.
+    void printAttestati(const std::shared_ptr<Recordset>& results);
+
+private:
+    using DrawPupil = std::function<PrintOutcome(int index, PrinterDevice& printer)>;
+    // Starts the job, draws every pupil (a new sheet each) and ends it;
+    // tells the teacher how it went. `what` names the pieces ("schede").
+    void runJob(PrinterDevice& printer, const ClassRoll& roll, const QString& what,
+                const DrawPupil& draw);
+    // The roll of `results`, or nothing (told) when no pupil is to print.
+    bool readRoll(Recordset& results, ClassRoll& roll);
+
+    QWidget* m_screen;
+    bool m_media;
+};
+
+} // namespace giudizi
