@@ -208,12 +208,15 @@ bool PrinterDevice::endDocument()
 
 void PrinterDevice::abortDocument()
 {
-    if (isPrinting()) {
-        m_printer->abort();
-        m_painter->end();
-        m_painter.reset();
-    }
+    if (!isPrinting())
+        return;
+    m_printer->abort();
+    m_painter->end();
+    m_painter.reset();
     discardPartialFile();
+    // A numbered PDF stands for paper that never came out.
+    if (!m_pdfDirectory.isEmpty() && !m_outputFile.isEmpty())
+        QFile::remove(m_outputFile);
 }
 
 void PrinterDevice::discardPartialFile()

@@ -9,15 +9,14 @@ QStringList ClassRoll::leftOutLines() const
 {
     QStringList lines;
     if (!withoutText.isEmpty())
-        lines << (withoutText.size() == 1
-                      ? QStringLiteral("1 alunno senza giudizio: %1.")
-                      : QStringLiteral("%2 alunni senza giudizio: %1."))
+        lines << (withoutText.size() == 1 ? QStringLiteral("1 alunno senza giudizio: %1.")
+                                          : QStringLiteral("%2 alunni senza giudizio: %1."))
                      .arg(withoutText.join(QStringLiteral(", ")))
                      .arg(withoutText.size());
     if (otherLevel > 0)
-        lines << (otherLevel == 1 ? QStringLiteral("1 giudizio dell'altro grado di scuola.")
-                                  : QStringLiteral("%1 giudizi dell'altro grado di scuola.")
-                                        .arg(otherLevel));
+        lines << (otherLevel == 1
+                      ? QStringLiteral("1 giudizio dell'altro grado di scuola.")
+                      : QStringLiteral("%1 giudizi dell'altro grado di scuola.").arg(otherLevel));
     if (deleted > 0)
         lines << (deleted == 1
                       ? QStringLiteral("1 documento eliminato nel frattempo dall'archivio.")
@@ -28,8 +27,8 @@ QStringList ClassRoll::leftOutLines() const
 
 ClassRoll readClassRoll(Recordset& rows, const QString& level)
 {
-    const QString other = level == QLatin1String("Medie") ? QStringLiteral("Elementari")
-                                                          : QStringLiteral("Medie");
+    const QString other =
+        level == QLatin1String("Medie") ? QStringLiteral("Elementari") : QStringLiteral("Medie");
     const Recordset::KeepPosition keep(rows);
     ClassRoll roll;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {

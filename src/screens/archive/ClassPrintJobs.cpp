@@ -21,8 +21,7 @@ namespace {
 // Up to this many pupils a job is over before a progress dialog would help.
 constexpr int kFewPupils = 5;
 
-const QString kEmptyClass =
-    QStringLiteral("In questa classe non c'è nessun giudizio da stampare.");
+const QString kEmptyClass = QStringLiteral("In questa classe non c'è nessun giudizio da stampare.");
 const QString kAllAdmitted = QStringLiteral(
     "È l'ultimo periodo dell'anno: ogni attestato della classe porterà la frase di ammissione. "
     "Un alunno non ammesso va stampato da solo, con il pulsante \"Stampa Attestato\".");
@@ -56,8 +55,8 @@ ClassPrintJobs::ClassPrintJobs(QWidget* screen, bool media)
 bool ClassPrintJobs::readRoll(Recordset& results, ClassRoll& roll)
 {
     try {
-        roll = readClassRoll(results, m_media ? QStringLiteral("Medie")
-                                              : QStringLiteral("Elementari"));
+        roll = readClassRoll(results,
+                             m_media ? QStringLiteral("Medie") : QStringLiteral("Elementari"));
     } catch (const DbError& e) {
         msg::info(m_screen, e.text());
         return false;
@@ -121,14 +120,13 @@ void ClassPrintJobs::printAttestati(const std::shared_ptr<Recordset>& results)
         msg::info(m_screen, kAllAdmitted);
     PrinterDevice printer(classAttestatiJob(classOf(roll)));
     if (first && printer.chooseDestination(m_screen)) {
-        runJob(printer, roll, QStringLiteral("attestati"),
-               [&](int index, PrinterDevice& device) {
-                   std::optional<AttestatoSheetScreen::HandedPage> page =
-                       index == 0 ? first : pageOf(index);
-                   if (!page)
-                       return PrintOutcome::DatabaseError;
-                   return preview->drawAttestato(page->page, device);
-               });
+        runJob(printer, roll, QStringLiteral("attestati"), [&](int index, PrinterDevice& device) {
+            std::optional<AttestatoSheetScreen::HandedPage> page =
+                index == 0 ? first : pageOf(index);
+            if (!page)
+                return PrintOutcome::DatabaseError;
+            return preview->drawAttestato(page->page, device);
+        });
     }
 }
 
@@ -138,8 +136,8 @@ void ClassPrintJobs::runJob(PrinterDevice& printer, const ClassRoll& roll, const
     const int count = static_cast<int>(roll.pupils.size());
     std::unique_ptr<QProgressDialog> progress;
     if (count > kFewPupils) {
-        progress = std::make_unique<QProgressDialog>(
-            QStringLiteral("Preparo la stampa…"), QStringLiteral("Annulla"), 0, count, m_screen);
+        progress = std::make_unique<QProgressDialog>(QStringLiteral("Preparo la stampa…"),
+                                                     QStringLiteral("Annulla"), 0, count, m_screen);
         progress->setObjectName(QStringLiteral("progressoStampa"));
         progress->setWindowTitle(QStringLiteral("Giudizi"));
         progress->setWindowModality(Qt::WindowModal);
