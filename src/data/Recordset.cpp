@@ -188,6 +188,31 @@ QStringList Recordset::fieldNames() const
     return names;
 }
 
+void Recordset::readEach(const QStringList& columns,
+                         const std::function<bool(const QVector<QVariant>&)>& visit) const
+{
+    QStringList quotedColumns;
+    for (const QString& column : columns)
+        quotedColumns.append(quoted(*m_db, column));
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                            .arg(quotedColumns.join(QLatin1Char(',')), quoted(*m_db, m_table));
+    QVector<QVariant> values(columns.size());
+    // A copy: `visit` may run events in which this cursor is changed.
+    const QVector<Bookmark> keys = m_keys;
+    for (const Bookmark key : keys) {
+        {
+            // The statement is done with before `visit` runs.
+            SqliteStatement query(*m_db, sql, {key});
+            if (!query.next())
+                continue; // deleted meanwhile
+            for (int i = 0; i < values.size(); ++i)
+                values[i] = query.value(i);
+        }
+        if (!visit(values))
+            return;
+    }
+}
+
 void Recordset::edit()
 {
     requireRow();
