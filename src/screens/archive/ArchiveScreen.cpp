@@ -14,7 +14,9 @@
 #include "screens/PreparaAttestato.h"
 #include "screens/archive/ArchiveRowDisplay.h"
 #include "screens/archive/ArchiveSearchPanel.h"
+#include "screens/archive/ResultSetActions.h"
 #include "shared/AttestatoHandover.h"
+#include "shared/JudgmentExport.h"
 #include "shared/TypedNumbers.h"
 
 #include <QApplication>
@@ -142,6 +144,10 @@ QWidget* ArchiveScreen::buildActions(const QString& opzioniCaption)
         column->addWidget(button);
         if (button->objectName() == QLatin1String("cmdELIMINO"))
             m_delete = button;
+        if (button->objectName() == QLatin1String("CmdStampaAttestato")) {
+            m_resultActions = new ResultSetActions(m_display, panel);
+            column->addWidget(m_resultActions);
+        }
         if (button->objectName() == QLatin1String("cmdopzioni") ||
             button->objectName() == QLatin1String("CmdStampaAttestato"))
             column->addSpacing(12);
@@ -173,14 +179,16 @@ void ArchiveScreen::cmdok_Click()
 {
     try {
         if (m_mode == SearchMode::Pupil) {
-            runSearch(searchPupil(archiveStore().ArchiveDb, m_search->typedName()), kNotFoundName);
+            runSearch(searchPupil(archiveStore().ArchiveDb, m_search->typedName()), kNotFoundName,
+                      std::nullopt);
         } else if (m_mode == SearchMode::Class) {
             const auto query = classQuery(m_search->classChoice());
             if (!query) {
                 msg::info(this, kFourChoices);
                 return;
             }
-            runSearch(searchClass(archiveStore().ArchiveDb, *query), kNotFoundClass);
+            runSearch(searchClass(archiveStore().ArchiveDb, *query), kNotFoundClass,
+                      classExportFileName(*query));
         }
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("La ricerca non è riuscita:\n%1").arg(e.text()));
@@ -188,11 +196,12 @@ void ArchiveScreen::cmdok_Click()
 }
 
 void ArchiveScreen::runSearch(const std::shared_ptr<Recordset>& results,
-                              const QString& nothingFound)
+                              const QString& nothingFound, std::optional<QString> exportName)
 {
     // The result set is replaced at once; when it is empty the display keeps
     // the row it showed, and the actions on a row refuse to act on it.
     m_results = results;
+    m_resultActions->setResults(m_results, std::move(exportName));
     if (m_results->recordCount() == 0) {
         msg::info(this, nothingFound);
         return;
@@ -209,6 +218,7 @@ void ArchiveScreen::cmdTUTTO_Click()
     m_delete->show();
     try {
         m_results = openWholeArchive(archiveStore().ArchiveDb);
+        m_resultActions->setResults(m_results, wholeArchiveExportFileName());
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("La ricerca non è riuscita:\n%1").arg(e.text()));
         return;
@@ -375,6 +385,7 @@ void ArchiveScreen::cmdELIMINO_Click()
         if (!msg::yesNo(this, QStringLiteral("Sei sicuro di voler eliminare?"), msg::Default::No))
             return;
         m_results->remove();
+        m_resultActions->rowsChanged();
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("Il documento non è stato eliminato:\n%1").arg(e.text()));
         return;
