@@ -307,6 +307,7 @@ private slots:
         QCOMPARE(done.rows, 1199);
         QCOMPARE(seen, QList<int>({500, 1000}));
         QCOMPARE(rows->bookmark(), standing);
+        QVERIFY(!archiveStore().ArchiveDb->inTransaction()); // nothing left open
         const QList<QStringList> read = readWithPython(path);
         QCOMPARE(read.size(), 1200);
         QCOMPARE(read.at(0), kExportHeader);
@@ -326,6 +327,7 @@ private slots:
                 execArchive(QStringLiteral("ALTER TABLE giudizi RENAME TO giudizi_via"));
                 return true;
             }));
+        QVERIFY(!archiveStore().ArchiveDb->inTransaction());
         execArchive(QStringLiteral("ALTER TABLE giudizi_via RENAME TO giudizi"));
         QCOMPARE(fileBytes(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),

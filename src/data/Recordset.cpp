@@ -8,6 +8,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
+#include <optional>
 
 namespace giudizi {
 
@@ -196,20 +198,33 @@ void Recordset::readEach(const QStringList& columns,
         quotedColumns.append(quoted(*m_db, column));
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
                             .arg(quotedColumns.join(QLatin1Char(',')), quoted(*m_db, m_table));
-    QVector<QVariant> values(columns.size());
+    // Rows are read a batch at a time under one read lock (a lock a row costs
+    // more than the reading); the lock is gone before `visit` runs.
+    constexpr int kBatch = 256;
+    QVector<QVector<QVariant>> batch;
+    batch.reserve(kBatch);
     // A copy: `visit` may run events in which this cursor is changed.
     const QVector<Bookmark> keys = m_keys;
-    for (const Bookmark key : keys) {
+    for (int first = 0; first < keys.size(); first += kBatch) {
+        batch.clear();
         {
-            // The statement is done with before `visit` runs.
-            SqliteStatement query(*m_db, sql, {key});
-            if (!query.next())
-                continue; // deleted meanwhile
-            for (int i = 0; i < values.size(); ++i)
-                values[i] = query.value(i);
+            std::optional<Database::Transaction> readLock;
+            if (!m_db->inTransaction())
+                readLock.emplace(*m_db);
+            const int end = std::min<int>(first + kBatch, keys.size());
+            for (int i = first; i < end; ++i) {
+                SqliteStatement query(*m_db, sql, {keys.at(i)});
+                if (!query.next())
+                    continue; // deleted meanwhile
+                QVector<QVariant> values(columns.size());
+                for (int c = 0; c < values.size(); ++c)
+                    values[c] = query.value(c);
+                batch.append(std::move(values));
+            }
         }
-        if (!visit(values))
-            return;
+        for (const QVector<QVariant>& values : std::as_const(batch))
+            if (!visit(values))
+                return;
     }
 }
 

@@ -50,10 +50,10 @@ public:
     QString text(const QString& column) const;
     QStringList fieldNames() const;
 
-    // Reads `columns` of every row of the keyset, in its order, one row at a
-    // time and without moving the cursor (nothing stays open between rows);
-    // rows deleted meanwhile are passed over. `visit` gets the values (null
-    // as an invalid QVariant) and returns false to stop.
+    // Reads `columns` of every row of the keyset, in its order, a few hundred
+    // rows at a time and without moving the cursor (nothing stays open while
+    // `visit` runs); rows deleted meanwhile are passed over. `visit` gets the
+    // values (null as an invalid QVariant) and returns false to stop.
     void readEach(const QStringList& columns,
                   const std::function<bool(const QVector<QVariant>& values)>& visit) const;
 
