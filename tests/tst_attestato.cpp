@@ -308,10 +308,11 @@ private slots:
         QVERIFY(!findControl(sheet, "Frame1")->isVisible());
         QCOMPARE(caption(sheet, "LabIndir"), QStringLiteral("Via Verdi 3"));
         QCOMPARE(caption(sheet, "Label6"), QStringLiteral("TRIMESTRE"));
-        // Term 2 of a trimester year is not the last: no admission on the page.
+        // The admission offered at the hand-over stays until the next one.
         click(sheet, QStringLiteral("CmdAnteprima"));
         QVERIFY(preview().contains(QStringLiteral("Via Verdi 3")));
-        QVERIFY(!preview().contains(QStringLiteral("ammessa")));
+        QVERIFY(find<QGroupBox>(sheet, "Framebocciato")->isVisible());
+        QVERIFY(preview().contains(QStringLiteral("l'alunna NON è stata ammessa")));
         click(QStringLiteral("frmPrintText"), QStringLiteral("Command1"));
 
         // Marks for a row deleted meanwhile: said, not passed over.
@@ -321,6 +322,65 @@ private slots:
         QVERIFY(failure.text().contains(QStringLiteral("non sono stati salvati")));
         click(sheet, QStringLiteral("CmdScrittura"));
         QVERIFY(isShown(QStringLiteral("Farchiv2")) && !isShown(sheet));
+    }
+
+    // The school-data editor changes the division of the year on the sheet,
+    // not the admission: the page carries a sentence exactly when the screen
+    // offers one, until the next hand-over decides again.
+    void admissionKeepsTheDivisionOfTheHandOver()
+    {
+        const QString sheet = QStringLiteral("FStampaFoglio");
+        const auto changeDivision = [&](const QString& division) {
+            click(sheet, QStringLiteral("CmdScuola"));
+            find<QLineEdit>(sheet, "Text6")->setText(division);
+            click(sheet, QStringLiteral("CmdFrame1"));
+            QCOMPARE(caption(sheet, "Label6"), division.toUpper());
+        };
+        // Preview and print agree with the frame; the print is read back.
+        const auto checkPage = [&](bool offered, const QString& sentence) {
+            QCOMPARE(find<QGroupBox>(sheet, "Framebocciato")->isVisible(), offered);
+            click(sheet, QStringLiteral("CmdAnteprima"));
+            QCOMPARE(preview().contains(QStringLiteral("VISTI")), offered);
+            if (offered)
+                QVERIFY(preview().contains(kPreamble + sentence));
+            click(QStringLiteral("frmPrintText"), QStringLiteral("Command1"));
+            click(sheet, QStringLiteral("CmdStampa"));
+            QCOMPARE(preview().contains(QStringLiteral("VISTI")), offered);
+            const QString printedText = printed().joinedText();
+            QCOMPARE(printedText.contains(QStringLiteral("VISTI")), offered);
+            QCOMPARE(printedText.contains(QStringLiteral("ammess")), offered);
+        };
+        const auto handOver = [&](const QString& name) {
+            click(sheet, QStringLiteral("CmdScrittura"));
+            showPupil(name);
+            click(archive(), QStringLiteral("CmdStampaAttestato"));
+            QCOMPARE(caption(sheet, "LabAlunno"), name.toUpper());
+        };
+
+        // Trimesters to quadrimesters, after a pupil whose sentence was shown.
+        openArchive(QStringLiteral("Medie"), 3, QStringLiteral("TRIMESTRE"));
+        addJudgment(pupil("ROSSI", "M", "Medie", 1, 3, "Inglese"));
+        addJudgment(pupil("BIANCHI", "F", "Medie", 2, 2, "Inglese"));
+        showPupil(QStringLiteral("rossi"));
+        click(archive(), QStringLiteral("CmdStampaAttestato"));
+        checkPage(true, QStringLiteral("l'alunno è stato ammesso alla classe seconda."));
+        handOver(QStringLiteral("bianchi"));
+        checkPage(false, QString());
+        changeDivision(QStringLiteral("quadrimestre"));
+        checkPage(false, QString());
+        handOver(QStringLiteral("bianchi"));
+        checkPage(true, QStringLiteral("l'alunna è stata ammessa alla classe terza."));
+
+        // Quadrimesters to trimesters: the sentence offered stays on the page.
+        openArchive(QStringLiteral("Medie"), 3, QStringLiteral("QUADRIMESTRE"));
+        addJudgment(pupil("VERDI", "M", "Medie", 3, 2, "Inglese"));
+        showPupil(QStringLiteral("verdi"));
+        click(archive(), QStringLiteral("CmdStampaAttestato"));
+        click(sheet, QStringLiteral("CmdNONAmmesso"));
+        changeDivision(QStringLiteral("trimestre"));
+        checkPage(true, QStringLiteral("l'alunno NON è stato ammesso all'esame di Stato."));
+        handOver(QStringLiteral("verdi"));
+        checkPage(false, QString());
     }
 
     // Elementare, from the rigid composition, without marks: the last term of

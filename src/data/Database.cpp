@@ -124,6 +124,12 @@ sqlite3* Database::rawHandle() const
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
+bool Database::inTransaction() const
+{
+    sqlite3* raw = rawHandle();
+    return raw && sqlite3_get_autocommit(raw) == 0;
+}
+
 sqlite3_stmt* Database::takeStatement(const QString& sql)
 {
     return m_statements.take(sql);

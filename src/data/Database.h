@@ -38,6 +38,8 @@ public:
     void returnStatement(const QString& sql, sqlite3_stmt* statement);
     // Runs one statement; throws DbError on failure.
     void exec(const QString& sql);
+    // Whether a transaction is open on the connection.
+    bool inTransaction() const;
 
     // A scope that commits when commit() is called and rolls back otherwise.
     class Transaction {

@@ -8,6 +8,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
+#include <optional>
 
 namespace giudizi {
 
@@ -186,6 +188,44 @@ QStringList Recordset::fieldNames() const
     for (int i = 0; i < record.count(); ++i)
         names.append(record.fieldName(i));
     return names;
+}
+
+void Recordset::readEach(const QStringList& columns,
+                         const std::function<bool(const QVector<QVariant>&)>& visit) const
+{
+    QStringList quotedColumns;
+    for (const QString& column : columns)
+        quotedColumns.append(quoted(*m_db, column));
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                            .arg(quotedColumns.join(QLatin1Char(',')), quoted(*m_db, m_table));
+    // Rows are read a batch at a time under one read lock (a lock a row costs
+    // more than the reading); the lock is gone before `visit` runs.
+    constexpr int kBatch = 256;
+    QVector<QVector<QVariant>> batch;
+    batch.reserve(kBatch);
+    // A copy: `visit` may run events in which this cursor is changed.
+    const QVector<Bookmark> keys = m_keys;
+    for (int first = 0; first < keys.size(); first += kBatch) {
+        batch.clear();
+        {
+            std::optional<Database::Transaction> readLock;
+            if (!m_db->inTransaction())
+                readLock.emplace(*m_db);
+            const int end = std::min<int>(first + kBatch, keys.size());
+            for (int i = first; i < end; ++i) {
+                SqliteStatement query(*m_db, sql, {keys.at(i)});
+                if (!query.next())
+                    continue; // deleted meanwhile
+                QVector<QVariant> values(columns.size());
+                for (int c = 0; c < values.size(); ++c)
+                    values[c] = query.value(c);
+                batch.append(std::move(values));
+            }
+        }
+        for (const QVector<QVariant>& values : std::as_const(batch))
+            if (!visit(values))
+                return;
+    }
 }
 
 void Recordset::edit()

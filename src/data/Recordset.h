@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 namespace giudizi {
@@ -48,6 +49,13 @@ public:
     // Text of a column, empty for null.
     QString text(const QString& column) const;
     QStringList fieldNames() const;
+
+    // Reads `columns` of every row of the keyset, in its order, a few hundred
+    // rows at a time and without moving the cursor (nothing stays open while
+    // `visit` runs); rows deleted meanwhile are passed over. `visit` gets the
+    // values (null as an invalid QVariant) and returns false to stop.
+    void readEach(const QStringList& columns,
+                  const std::function<bool(const QVector<QVariant>& values)>& visit) const;
 
     // Editing: edit() or addNew(), setField() any number of times, then update()
     // or cancel(). update() of an added row leaves the cursor where it was and

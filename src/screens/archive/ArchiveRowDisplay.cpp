@@ -78,6 +78,7 @@ ArchiveRowDisplay::ArchiveRowDisplay(bool media, QWidget* parent)
     font.setPointSize(12);
     m_text->setFont(font);
     root->addWidget(m_text, 1);
+    connect(m_text, &QTextEdit::textChanged, this, &ArchiveRowDisplay::judgmentChanged);
 
     m_school = makeLabel(QStringLiteral("LabScuola"), QString(), this);
     m_school->setStyleSheet(QStringLiteral("font-weight: bold; color: #600060;"));

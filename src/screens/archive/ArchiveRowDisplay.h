@@ -32,6 +32,10 @@ public:
     bool rowOnShow() const;
     QString shownTerm() const;
 
+signals:
+    // The judgment box changed, shown or typed.
+    void judgmentChanged();
+
 private:
     QLineEdit* m_name = nullptr;
     QLineEdit* m_class = nullptr;

@@ -15,7 +15,9 @@
 #include "screens/archive/ArchiveRowDisplay.h"
 #include "screens/archive/ArchiveSearchPanel.h"
 #include "screens/archive/ClassPrintJobs.h"
+#include "screens/archive/ResultSetActions.h"
 #include "shared/AttestatoHandover.h"
+#include "shared/JudgmentExport.h"
 #include "shared/TypedNumbers.h"
 
 #include <QApplication>
@@ -153,6 +155,10 @@ QWidget* ArchiveScreen::buildActions(const QString& opzioniCaption)
         if (button->objectName() == QLatin1String("cmdSchedeClasse") ||
             button->objectName() == QLatin1String("cmdAttestatiClasse"))
             m_classJobButtons << button;
+        if (button->objectName() == QLatin1String("cmdAttestatiClasse")) {
+            m_resultActions = new ResultSetActions(m_display, panel);
+            column->addWidget(m_resultActions);
+        }
         if (button->objectName() == QLatin1String("cmdopzioni") ||
             button->objectName() == QLatin1String("cmdAttestatiClasse"))
             column->addSpacing(12);
@@ -191,7 +197,8 @@ void ArchiveScreen::cmdok_Click()
 {
     try {
         if (m_mode == SearchMode::Pupil) {
-            runSearch(searchPupil(archiveStore().ArchiveDb, m_search->typedName()), kNotFoundName);
+            runSearch(searchPupil(archiveStore().ArchiveDb, m_search->typedName()), kNotFoundName,
+                      std::nullopt);
             setClassResults(false);
         } else if (m_mode == SearchMode::Class) {
             const auto query = classQuery(m_search->classChoice());
@@ -199,7 +206,8 @@ void ArchiveScreen::cmdok_Click()
                 msg::info(this, kFourChoices);
                 return;
             }
-            runSearch(searchClass(archiveStore().ArchiveDb, *query), kNotFoundClass);
+            runSearch(searchClass(archiveStore().ArchiveDb, *query), kNotFoundClass,
+                      classExportFileName(*query));
             setClassResults(m_results->recordCount() > 0);
         }
     } catch (const DbError& e) {
@@ -208,11 +216,12 @@ void ArchiveScreen::cmdok_Click()
 }
 
 void ArchiveScreen::runSearch(const std::shared_ptr<Recordset>& results,
-                              const QString& nothingFound)
+                              const QString& nothingFound, std::optional<QString> exportName)
 {
     // The result set is replaced at once; when it is empty the display keeps
     // the row it showed, and the actions on a row refuse to act on it.
     m_results = results;
+    m_resultActions->setResults(m_results, std::move(exportName));
     if (m_results->recordCount() == 0) {
         msg::info(this, nothingFound);
         return;
@@ -230,6 +239,7 @@ void ArchiveScreen::cmdTUTTO_Click()
     setClassResults(false);
     try {
         m_results = openWholeArchive(archiveStore().ArchiveDb);
+        m_resultActions->setResults(m_results, wholeArchiveExportFileName());
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("La ricerca non è riuscita:\n%1").arg(e.text()));
         return;
@@ -396,6 +406,7 @@ void ArchiveScreen::cmdELIMINO_Click()
         if (!msg::yesNo(this, QStringLiteral("Sei sicuro di voler eliminare?"), msg::Default::No))
             return;
         m_results->remove();
+        m_resultActions->rowsChanged();
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("Il documento non è stato eliminato:\n%1").arg(e.text()));
         return;

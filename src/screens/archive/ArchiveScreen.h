@@ -3,6 +3,7 @@
 #include "platform/Screen.h"
 
 #include <memory>
+#include <optional>
 
 class QPushButton;
 
@@ -12,6 +13,7 @@ class ArchiveRowDisplay;
 class ClassPrintJobs;
 class ArchiveSearchPanel;
 class Recordset;
+class ResultSetActions;
 
 // What the Media and the Elementare archive screens share: the searches, the
 // result set and its navigation, the row display, and what is done with the
@@ -52,7 +54,10 @@ protected:
 
 private:
     QWidget* buildActions(const QString& opzioniCaption);
-    void runSearch(const std::shared_ptr<Recordset>& results, const QString& nothingFound);
+    // `exportName`: the file name suggested for exporting these results, or
+    // nothing when they are not exported (a pupil's rows).
+    void runSearch(const std::shared_ptr<Recordset>& results, const QString& nothingFound,
+                   std::optional<QString> exportName);
     // The result set stands on a row (not after a search that found nothing,
     // nor after the last row was deleted); tells the teacher otherwise.
     bool requireCurrentRow();
@@ -72,6 +77,7 @@ private:
     QPushButton* m_delete = nullptr;
     QList<QPushButton*> m_classJobButtons;
     std::unique_ptr<ClassPrintJobs> m_classJobs;
+    ResultSetActions* m_resultActions = nullptr;
 };
 
 } // namespace giudizi

@@ -141,6 +141,11 @@ bool AttestatoScreen::compose(bool withMarks, bool letterhead)
     // the same row, so what other screens do with it never moves this one.
     m_row = row;
     m_term = pupil.term;
+    // The last term is decided here, at the hand-over, and stays so until the
+    // next one: editing the school data later must not offer or print an
+    // admission the screen did not set up.
+    m_division = school.trimquad.value_or(QString());
+    appState().termDivision = m_division;
     try {
         archiveStore().CurrentJudgment = openSheetRow(archiveStore().ArchiveDb, row->bookmark());
     } catch (const DbError&) {
@@ -176,8 +181,6 @@ void AttestatoScreen::showSchool(const SchoolData& school, bool letterhead)
         ->setText(letterhead ? QString() : text(school.indirizzosc));
     m_sheet->label(QStringLiteral("LabDirSco"))->setText(text(school.dirigentesc));
     m_sheet->label(QStringLiteral("Label6"))->setText(text(school.trimquad));
-    // Which term is the last one follows the division shown.
-    appState().termDivision = text(school.trimquad);
 }
 
 void AttestatoScreen::showPupil(const PupilOnSheet& pupil)
@@ -257,7 +260,7 @@ PupilRef AttestatoScreen::shownPupil() const
 
 bool AttestatoScreen::lastTerm() const
 {
-    return isLastTerm(appState().termDivision, m_term);
+    return isLastTerm(m_division, m_term);
 }
 
 void AttestatoScreen::offerAdmission()

@@ -66,6 +66,8 @@ private:
     std::shared_ptr<Recordset> m_row;
     std::shared_ptr<Recordset> m_school;
     int m_term = 0;
+    // The division of the year the sheet was composed with.
+    QString m_division;
 };
 
 } // namespace giudizi

@@ -7,6 +7,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/Colors.h"
 #include "platform/MessageBox.h"
+#include "platform/NoticeLabel.h"
 #include "platform/ProgramEnd.h"
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
@@ -126,6 +127,11 @@ ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptio
     m_esco = makeButton(QStringLiteral("cmdesco"), QStringLiteral("Esco"), this);
     m_command1 = makeButton(QStringLiteral("Command1"), QString(), this);
     m_command1->hide();
+    m_copia = makeButton(QStringLiteral("cmdCopia"), QStringLiteral("Copia il giudizio"), this);
+    m_copia->setToolTip(QStringLiteral("Copia il giudizio negli appunti, con le maiuscole e le "
+                                       "desinenze del salvataggio, per incollarlo nel registro "
+                                       "elettronico"));
+    m_copiato = new NoticeLabel(QStringLiteral("LabCopiato"), this);
 
     m_buttons = new QGridLayout;
     m_buttons->setSpacing(4);
@@ -139,6 +145,8 @@ ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptio
     m_buttons->addWidget(m_altroModello, 3, 1);
     m_buttons->addWidget(m_menu, 4, 0);
     m_buttons->addWidget(m_esco, 4, 1);
+    m_buttons->addWidget(m_copia, 5, 0);
+    m_buttons->addWidget(m_copiato, 5, 1);
 
     connect(m_command1, &QPushButton::clicked, this, &ComposeScreen::Command1_Click);
     connect(m_successivo, &QPushButton::clicked, this, &ComposeScreen::cmdsuccessivo_Click);
@@ -148,12 +156,16 @@ ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptio
     connect(m_opzioni, &QPushButton::clicked, this, &ComposeScreen::cmdopzioni_Click);
     connect(m_menu, &QPushButton::clicked, this, &ComposeScreen::Cmdmenu_Click);
     connect(m_esco, &QPushButton::clicked, this, &ComposeScreen::cmdesco_Click);
+    connect(m_copia, &QPushButton::clicked, this, &ComposeScreen::cmdCopia_Click);
+    connect(m_text, &QTextEdit::textChanged, this,
+            [this] { m_copia->setEnabled(!text().isEmpty()); });
 
     // Load state: nothing to print, nothing to undo, no pupil yet.
     m_stampo->setEnabled(false);
     m_stampaFoglio->setEnabled(false);
     m_cancfrase->setEnabled(false);
     m_list1->setEnabled(false);
+    m_copia->setEnabled(false);
     resize(1280, 700);
 }
 
@@ -318,6 +330,13 @@ std::shared_ptr<Recordset> ComposeScreen::pupilRow()
         // The row is gone (deleted elsewhere): hand over the cursor as it stands.
     }
     return m_row;
+}
+
+void ComposeScreen::cmdCopia_Click()
+{
+    if (text().isEmpty())
+        return;
+    copyJudgment(prepareForSaving(text(), m_pupilSex), m_copiato);
 }
 
 void ComposeScreen::Cmdmenu_Click()

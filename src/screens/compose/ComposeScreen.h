@@ -17,6 +17,7 @@ class QTextEdit;
 namespace giudizi {
 
 class ClickLabel;
+class NoticeLabel;
 class Recordset;
 
 // What the flexible and the rigid composition screens share: the text box, the
@@ -52,6 +53,8 @@ public:
     void cmdStampaFoglio_Click();
     void Cmdmenu_Click();
     void cmdesco_Click();
+    // The text as the save would store it, on the clipboard; nothing is saved.
+    void cmdCopia_Click();
 
     const UndoRecord& undoRecord() const { return m_undo; }
 
@@ -94,6 +97,8 @@ protected:
     UndoRecord m_undo;
 
 private:
+    QPushButton* m_copia = nullptr;
+    NoticeLabel* m_copiato = nullptr;
     // The archive row of the pupil on this screen: saving always writes there,
     // even if the other model's screen has moved the shared cursor since.
     std::shared_ptr<Recordset> m_row;
