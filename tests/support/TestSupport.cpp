@@ -44,9 +44,15 @@ WorkFolder::WorkFolder()
 WorkFolder::~WorkFolder()
 {
     QDir::setCurrent(m_previous);
-    qputenv("XDG_CONFIG_HOME", m_previousConfig);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromLocal8Bit(m_previousConfig));
+    if (m_previousConfig.isEmpty()) {
+        qunsetenv("XDG_CONFIG_HOME");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QDir::homePath() + QStringLiteral("/.config"));
+    } else {
+        qputenv("XDG_CONFIG_HOME", m_previousConfig);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromLocal8Bit(m_previousConfig));
+    }
 }
 
 QString WorkFolder::documents() const
