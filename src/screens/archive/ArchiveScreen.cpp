@@ -105,13 +105,10 @@ ArchiveScreen::ArchiveScreen(bool media, const QString& title, const QString& op
     centre->addLayout(navigation);
     body->addLayout(centre, 1);
     body->addWidget(buildActions(opzioniCaption));
-    m_classJobs = std::make_unique<ClassPrintJobs>(this, media);
 
     resize(1320, 700);
     Form_Load();
 }
-
-ArchiveScreen::~ArchiveScreen() = default;
 
 QWidget* ArchiveScreen::buildActions(const QString& opzioniCaption)
 {
@@ -136,10 +133,6 @@ QWidget* ArchiveScreen::buildActions(const QString& opzioniCaption)
          &ArchiveScreen::cmdstampatutto_Click},
         {"CmdStampaAttestato", QStringLiteral("Stampa Attestato"),
          &ArchiveScreen::CmdStampaAttestato_Click},
-        {"cmdSchedeClasse", QStringLiteral("Stampo le schede della classe"),
-         &ArchiveScreen::cmdSchedeClasse_Click},
-        {"cmdAttestatiClasse", QStringLiteral("Stampo gli attestati della classe"),
-         &ArchiveScreen::cmdAttestatiClasse_Click},
         {"cmdopzioni", opzioniCaption, &ArchiveScreen::cmdopzioni_Click},
         {"cmdpanorama", QStringLiteral("Vado alla tabella panoramica dei giudizi"),
          &ArchiveScreen::cmdpanorama_Click},
@@ -152,15 +145,14 @@ QWidget* ArchiveScreen::buildActions(const QString& opzioniCaption)
         column->addWidget(button);
         if (button->objectName() == QLatin1String("cmdELIMINO"))
             m_delete = button;
-        if (button->objectName() == QLatin1String("cmdSchedeClasse") ||
-            button->objectName() == QLatin1String("cmdAttestatiClasse"))
-            m_classJobButtons << button;
-        if (button->objectName() == QLatin1String("cmdAttestatiClasse")) {
+        if (button->objectName() == QLatin1String("CmdStampaAttestato")) {
+            m_classJobs = new ClassPrintJobs(this, m_media);
+            column->addWidget(m_classJobs);
             m_resultActions = new ResultSetActions(m_display, panel);
             column->addWidget(m_resultActions);
         }
         if (button->objectName() == QLatin1String("cmdopzioni") ||
-            button->objectName() == QLatin1String("cmdAttestatiClasse"))
+            button->objectName() == QLatin1String("CmdStampaAttestato"))
             column->addSpacing(12);
     }
     column->addStretch();
@@ -172,13 +164,6 @@ void ArchiveScreen::Form_Load()
     move(0, 0);
     m_search->showControls(false, false);
     m_delete->hide();
-    setClassResults(false);
-}
-
-void ArchiveScreen::setClassResults(bool classResults)
-{
-    for (QPushButton* button : m_classJobButtons)
-        button->setEnabled(classResults);
 }
 
 void ArchiveScreen::cmdalunno_Click()
@@ -199,7 +184,7 @@ void ArchiveScreen::cmdok_Click()
         if (m_mode == SearchMode::Pupil) {
             runSearch(searchPupil(archiveStore().ArchiveDb, m_search->typedName()), kNotFoundName,
                       std::nullopt);
-            setClassResults(false);
+            m_classJobs->setResults(m_results, false);
         } else if (m_mode == SearchMode::Class) {
             const auto query = classQuery(m_search->classChoice());
             if (!query) {
@@ -208,7 +193,7 @@ void ArchiveScreen::cmdok_Click()
             }
             runSearch(searchClass(archiveStore().ArchiveDb, *query), kNotFoundClass,
                       classExportFileName(*query));
-            setClassResults(m_results->recordCount() > 0);
+            m_classJobs->setResults(m_results, m_results->recordCount() > 0);
         }
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("La ricerca non è riuscita:\n%1").arg(e.text()));
@@ -236,7 +221,7 @@ void ArchiveScreen::cmdTUTTO_Click()
 {
     m_search->showControls(false, false);
     m_delete->show();
-    setClassResults(false);
+    m_classJobs->setResults(nullptr, false);
     try {
         m_results = openWholeArchive(archiveStore().ArchiveDb);
         m_resultActions->setResults(m_results, wholeArchiveExportFileName());
@@ -461,18 +446,6 @@ void ArchiveScreen::cmdstampatutto_Click()
         return;
     reportPrintOutcome(this, outcome);
     ScreenRegistry::open(QStringLiteral("frmPrintGiudizi"));
-}
-
-void ArchiveScreen::cmdSchedeClasse_Click()
-{
-    if (m_results)
-        m_classJobs->printCards(*m_results);
-}
-
-void ArchiveScreen::cmdAttestatiClasse_Click()
-{
-    if (m_results)
-        m_classJobs->printAttestati(m_results);
 }
 
 } // namespace giudizi

@@ -23,7 +23,6 @@ class ArchiveScreen : public Screen {
     Q_OBJECT
 public:
     enum class SearchMode { None, Pupil, Class };
-    ~ArchiveScreen() override;
 
     void Form_Load();
     void cmdalunno_Click();
@@ -46,8 +45,6 @@ public:
     void cmdstampa_Click();
     void cmdstampaverbale_Click();
     void cmdstampatutto_Click();
-    void cmdSchedeClasse_Click();
-    void cmdAttestatiClasse_Click();
 
 protected:
     ArchiveScreen(bool media, const QString& title, const QString& opzioniCaption);
@@ -65,8 +62,6 @@ private:
     bool canBrowse() const;
     bool requireText();
     bool isOpenInComposition(qint64 key) const;
-    // The whole-class jobs act on the result set of a class search only.
-    void setClassResults(bool classResults);
 
     bool m_media;
     SearchMode m_mode = SearchMode::None;
@@ -75,8 +70,7 @@ private:
     ArchiveSearchPanel* m_search = nullptr;
     ArchiveRowDisplay* m_display = nullptr;
     QPushButton* m_delete = nullptr;
-    QList<QPushButton*> m_classJobButtons;
-    std::unique_ptr<ClassPrintJobs> m_classJobs;
+    ClassPrintJobs* m_classJobs = nullptr;
     ResultSetActions* m_resultActions = nullptr;
 };
 

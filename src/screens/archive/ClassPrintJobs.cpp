@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PrinterDevice.h"
 #include "platform/ScreenRegistry.h"
+#include "platform/Widgets.h"
 #include "printing/CardPrint.h"
 #include "screens/Handovers.h"
 #include "shared/AttestatoHandover.h"
@@ -14,6 +15,8 @@
 
 #include <QApplication>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace giudizi {
 
@@ -47,9 +50,28 @@ PupilRef classOf(const ClassRoll& roll)
 } // namespace
 
 ClassPrintJobs::ClassPrintJobs(QWidget* screen, bool media)
-    : m_screen(screen)
+    : QWidget(screen)
+    , m_screen(screen)
     , m_media(media)
 {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_cards = makeButton(QStringLiteral("cmdSchedeClasse"),
+                         QStringLiteral("Stampo le schede della classe"), this);
+    m_attestati = makeButton(QStringLiteral("cmdAttestatiClasse"),
+                             QStringLiteral("Stampo gli attestati della classe"), this);
+    connect(m_cards, &QPushButton::clicked, this, &ClassPrintJobs::cmdSchedeClasse_Click);
+    connect(m_attestati, &QPushButton::clicked, this, &ClassPrintJobs::cmdAttestatiClasse_Click);
+    column->addWidget(m_cards);
+    column->addWidget(m_attestati);
+    setResults(nullptr, false);
+}
+
+void ClassPrintJobs::setResults(std::shared_ptr<Recordset> results, bool ofClass)
+{
+    m_results = ofClass ? std::move(results) : nullptr;
+    m_cards->setEnabled(m_results != nullptr);
+    m_attestati->setEnabled(m_results != nullptr);
 }
 
 bool ClassPrintJobs::readRoll(Recordset& results, ClassRoll& roll)
@@ -69,10 +91,10 @@ bool ClassPrintJobs::readRoll(Recordset& results, ClassRoll& roll)
     return false;
 }
 
-void ClassPrintJobs::printCards(Recordset& results)
+void ClassPrintJobs::cmdSchedeClasse_Click()
 {
     ClassRoll roll;
-    if (!readRoll(results, roll))
+    if (!m_results || !readRoll(*m_results, roll))
         return;
     const std::optional<FrameSetting> frame = cardFrame(m_screen);
     if (!frame)
@@ -88,8 +110,11 @@ void ClassPrintJobs::printCards(Recordset& results)
            });
 }
 
-void ClassPrintJobs::printAttestati(const std::shared_ptr<Recordset>& results)
+void ClassPrintJobs::cmdAttestatiClasse_Click()
 {
+    if (!m_results)
+        return;
+    const std::shared_ptr<Recordset> results = m_results;
     const QString target = appState().printTarget;
     if (!attestatoTarget(target)) {
         msg::info(m_screen, kCardChosenAtStart);
