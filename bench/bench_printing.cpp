@@ -1,6 +1,8 @@
 // Printing: one judgment on the card to PDF (position row, holder, layout, PDF
-// file) against the layout engine alone on the same text; the class list of
-// 1,000 judgments to PDF against drawing its already-wrapped lines.
+// file) against the layout engine alone on the same text. Whole classes are
+// in bench_class_printing.
+#include "QtBenchmarkMain.h"
+
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
 #include "data/DataFolder.h"
@@ -8,14 +10,11 @@
 #include "platform/FormatRange.h"
 #include "platform/PrinterDevice.h"
 #include "printing/CardPrint.h"
-#include "printing/PlainTextPrint.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -104,83 +103,9 @@ void BM_FormatRangeOnImage(benchmark::State& state)
 }
 BENCHMARK(BM_FormatRangeOnImage)->Unit(benchmark::kMicrosecond);
 
-// The class list of 1,000 judgments of about 1 KB: wrapped, paged and drawn
-// into a PDF by the plain-text printer...
-QString classList()
-{
-    const QString text = judgment().left(1000);
-    QString list;
-    for (int i = 0; i < 1000; ++i)
-        list += QStringLiteral("ALUNNO %1\r\n%2\r\n\r\n").arg(i).arg(text);
-    return list;
-}
-
-void BM_ClassListToPdf(benchmark::State& state)
-{
-    static Setup setup;
-    const QString list = classList();
-    for (auto _ : state) {
-        PrinterDevice printer;
-        PlainTextPrinter plain(printer, PlainTextPage());
-        if (plain.printText(list) != PrintOutcome::Printed)
-            state.SkipWithError("the list was not printed");
-        state.PauseTiming();
-        for (const QString& name : QDir(setup.pdf.path()).entryList(QDir::Files))
-            QFile::remove(QDir(setup.pdf.path()).filePath(name));
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(BM_ClassListToPdf)->Unit(benchmark::kMillisecond);
-
-// ...and the baseline: the same lines, already wrapped, drawn with QPainter
-// into a QPdfWriter, a new page every time the page is full.
-void BM_DrawWrappedLinesToPdf(benchmark::State& state)
-{
-    static Setup setup;
-    QStringList lines;
-    double lineHeight = 0;
-    {
-        PrinterDevice printer;
-        PlainTextPrinter plain(printer, PlainTextPage());
-        for (const TextLine& line : wrapText(classList(), plain.printableWidth(), plain.measure()))
-            lines << line.text;
-        lineHeight = plain.frame().lineHeight;
-    }
-    const QString file = setup.pdf.filePath(QStringLiteral("baseline.pdf"));
-    for (auto _ : state) {
-        QPdfWriter writer(file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(1200);
-        QPainter painter(&writer);
-        QFont font(QStringLiteral("Arial"));
-        font.setPointSizeF(10);
-        painter.setFont(font);
-        const double perMm = 1200 / 25.4;
-        const double ascent = painter.fontMetrics().ascent();
-        double y = 20;
-        for (const QString& line : lines) {
-            if (y + lineHeight > 297 - 30) {
-                writer.newPage();
-                y = 20;
-            }
-            painter.drawText(QPointF(15 * perMm, y * perMm + ascent), line);
-            y += lineHeight;
-        }
-    }
-}
-BENCHMARK(BM_DrawWrappedLinesToPdf)->Unit(benchmark::kMillisecond);
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }
