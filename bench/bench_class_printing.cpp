@@ -283,9 +283,7 @@ void BM_ClassAttestatiOneJob(benchmark::State& state)
     for (auto _ : state) {
         const auto results = handedClass();
         const ClassRoll roll = readClassRoll(*results, QStringLiteral("Medie"));
-        PupilRef ref = pupilRefOf(roll.pupils.constFirst().row);
-        ref.name.clear();
-        PrinterDevice printer(classAttestatiJob(ref));
+        PrinterDevice printer(classAttestatiJob(roll.classOf));
         bool printed = printer.startDocument();
         for (int i = 0; printed && i < roll.pupils.size(); ++i) {
             results->setBookmark(roll.pupils.at(i).key);

@@ -84,4 +84,12 @@ PupilRef pupilRefOf(const ShownJudgment& row)
     return PupilRef{row.nome, row.classe, row.sezione, row.anno, row.quadrimestre};
 }
 
+PupilRef pupilRefOf(const Recordset& rows)
+{
+    return PupilRef{
+        readText(rows, QStringLiteral("nome")), readText(rows, QStringLiteral("classe")),
+        readText(rows, QStringLiteral("sezione")), readText(rows, QStringLiteral("anno")),
+        readText(rows, QStringLiteral("quadrimestre"))};
+}
+
 } // namespace giudizi

@@ -28,8 +28,10 @@ struct ShownJudgment {
 // cannot be read (the row was deleted meanwhile) stays empty.
 ShownJudgment readShownJudgment(const Recordset& rows);
 
-// The pupil of a row, as a printout or a file is named after it.
+// The pupil of a row, as a printout or a file is named after it; from the
+// current row of `rows`, empty columns when it cannot be read.
 PupilRef pupilRefOf(const ShownJudgment& row);
+PupilRef pupilRefOf(const Recordset& rows);
 
 // A correction typed into the row display, as it is written back.
 struct JudgmentCorrection {

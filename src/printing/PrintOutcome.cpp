@@ -20,14 +20,25 @@ PrintOutcome deviceFailure(const PrinterDevice& printer)
     return printer.writesFile() ? PrintOutcome::FileNotWritten : PrintOutcome::PrinterFailure;
 }
 
+QString outcomeMessage(PrintOutcome outcome)
+{
+    switch (outcome) {
+    case PrintOutcome::PrinterFailure:
+        return kPrinterProblem;
+    case PrintOutcome::FileNotWritten:
+        return kFileNotWritten;
+    case PrintOutcome::FrameTooSmall:
+        return kFrameTooSmall;
+    default:
+        return QString();
+    }
+}
+
 void reportPrintOutcome(QWidget* parent, PrintOutcome outcome)
 {
-    if (outcome == PrintOutcome::PrinterFailure)
-        msg::info(parent, kPrinterProblem);
-    else if (outcome == PrintOutcome::FileNotWritten)
-        msg::info(parent, kFileNotWritten);
-    else if (outcome == PrintOutcome::FrameTooSmall)
-        msg::info(parent, kFrameTooSmall);
+    const QString message = outcomeMessage(outcome);
+    if (!message.isEmpty())
+        msg::info(parent, message);
 }
 
 } // namespace giudizi

@@ -28,7 +28,9 @@ extern const QString kFileNotWritten;
 // written, or a printer problem.
 PrintOutcome deviceFailure(const PrinterDevice& printer);
 
-// Shows the message of a failed outcome (printer, file, frame); nothing otherwise.
+// The message of a failed outcome (printer, file, frame); empty otherwise.
+QString outcomeMessage(PrintOutcome outcome);
+// Shows that message, when there is one.
 void reportPrintOutcome(QWidget* parent, PrintOutcome outcome);
 
 } // namespace giudizi

@@ -1,6 +1,5 @@
 #include "shared/ClassRoll.h"
 
-#include "data/DbError.h"
 #include "data/Recordset.h"
 
 namespace giudizi {
@@ -25,25 +24,52 @@ QStringList ClassRoll::leftOutLines() const
     return lines;
 }
 
-ClassRoll readClassRoll(Recordset& rows, const QString& level)
+QString ClassRoll::doneMessage(const QString& what) const
 {
+    QStringList lines{
+        QStringLiteral("Ho stampato %1 %2 della classe.").arg(pupils.size()).arg(what)};
+    const QStringList leftOut = leftOutLines();
+    if (!leftOut.isEmpty())
+        lines << QStringLiteral("Non ho stampato:") << leftOut;
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ClassRoll::stoppedMessage(int index, const QString& reason) const
+{
+    return QStringLiteral("La stampa si è interrotta a %1 (%2 di %3):\n%4")
+        .arg(pupils.value(index).name)
+        .arg(index + 1)
+        .arg(pupils.size())
+        .arg(reason);
+}
+
+ClassRoll readClassRoll(const Recordset& rows, const QString& level)
+{
+    enum Column { Key, Name, Judgment, School, Class, Section, Year, Term };
+    static const QStringList columns = {"data",   "nome",    "giudizio", "scuola",
+                                        "classe", "sezione", "anno",     "quadrimestre"};
     const QString other =
         level == QLatin1String("Medie") ? QStringLiteral("Elementari") : QStringLiteral("Medie");
-    const Recordset::KeepPosition keep(rows);
     ClassRoll roll;
-    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-        if (!rows.currentRowExists()) {
-            ++roll.deleted;
-            continue;
-        }
-        const ShownJudgment row = readShownJudgment(rows);
-        if (row.scuola && row.scuola->trimmed().compare(other, Qt::CaseInsensitive) == 0)
+    int read = 0;
+    rows.readEach(columns, [&](const QVector<QVariant>& values) {
+        ++read;
+        const QString name = values.at(Name).toString();
+        const QString judgment = values.at(Judgment).toString();
+        if (values.at(School).toString().trimmed().compare(other, Qt::CaseInsensitive) == 0) {
             ++roll.otherLevel;
-        else if (row.giudizio.trimmed().isEmpty())
-            roll.withoutText << row.nome;
-        else
-            roll.pupils.append({rows.bookmark(), row});
-    }
+        } else if (judgment.trimmed().isEmpty()) {
+            roll.withoutText << name;
+        } else {
+            if (roll.pupils.isEmpty())
+                roll.classOf =
+                    PupilRef{QString(), values.at(Class).toString(), values.at(Section).toString(),
+                             values.at(Year).toString(), values.at(Term).toString()};
+            roll.pupils.append({values.at(Key).toLongLong(), name, judgment});
+        }
+        return true;
+    });
+    roll.deleted = rows.recordCount() - read;
     return roll;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/ArchiveRow.h"
+#include "shared/PrintJob.h"
 
 #include <QList>
 #include <QStringList>
@@ -14,20 +14,26 @@ class Recordset;
 struct ClassRoll {
     struct Pupil {
         qint64 key = 0;
-        ShownJudgment row;
+        QString name;
+        QString judgment;
     };
     QList<Pupil> pupils;     // rows of the level with a judgment
     QStringList withoutText; // names of rows without a judgment
     int otherLevel = 0;      // rows of the other school level
     int deleted = 0;         // rows deleted meanwhile
+    PupilRef classOf;        // class, section, year and term of the first pupil
 
     // The Italian closing lines about the rows left out (none when none was).
     QStringList leftOutLines() const;
+    // What the teacher is told when `what` ("schede") of every pupil printed.
+    QString doneMessage(const QString& what) const;
+    // What the teacher is told when the job stopped at pupil `index`.
+    QString stoppedMessage(int index, const QString& reason) const;
 };
 
-// Reads every row of `rows` (the cursor is put back where it stood). A row
-// belongs to `level` ("Medie" or "Elementari") unless its scuola names the
-// other one.
-ClassRoll readClassRoll(Recordset& rows, const QString& level);
+// Reads every row of `rows`, a batch at a time, without moving its cursor. A
+// row belongs to `level` ("Medie" or "Elementari") unless its scuola names
+// the other one.
+ClassRoll readClassRoll(const Recordset& rows, const QString& level);
 
 } // namespace giudizi

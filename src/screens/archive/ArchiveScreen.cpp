@@ -184,7 +184,6 @@ void ArchiveScreen::cmdok_Click()
         if (m_mode == SearchMode::Pupil) {
             runSearch(searchPupil(archiveStore().ArchiveDb, m_search->typedName()), kNotFoundName,
                       std::nullopt);
-            m_classJobs->setResults(m_results, false);
         } else if (m_mode == SearchMode::Class) {
             const auto query = classQuery(m_search->classChoice());
             if (!query) {
@@ -193,7 +192,6 @@ void ArchiveScreen::cmdok_Click()
             }
             runSearch(searchClass(archiveStore().ArchiveDb, *query), kNotFoundClass,
                       classExportFileName(*query));
-            m_classJobs->setResults(m_results, m_results->recordCount() > 0);
         }
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("La ricerca non è riuscita:\n%1").arg(e.text()));
@@ -206,7 +204,9 @@ void ArchiveScreen::runSearch(const std::shared_ptr<Recordset>& results,
     // The result set is replaced at once; when it is empty the display keeps
     // the row it showed, and the actions on a row refuse to act on it.
     m_results = results;
-    m_resultActions->setResults(m_results, std::move(exportName));
+    // Only a class search names its export, and only a class prints as one.
+    const bool ofClass = exportName.has_value();
+    offerResults(std::move(exportName), ofClass);
     if (m_results->recordCount() == 0) {
         msg::info(this, nothingFound);
         return;
@@ -217,14 +217,19 @@ void ArchiveScreen::runSearch(const std::shared_ptr<Recordset>& results,
     m_delete->show();
 }
 
+void ArchiveScreen::offerResults(std::optional<QString> exportName, bool ofClass)
+{
+    m_resultActions->setResults(m_results, std::move(exportName));
+    m_classJobs->setResults(m_results, ofClass && m_results->recordCount() > 0);
+}
+
 void ArchiveScreen::cmdTUTTO_Click()
 {
     m_search->showControls(false, false);
     m_delete->show();
-    m_classJobs->setResults(nullptr, false);
     try {
         m_results = openWholeArchive(archiveStore().ArchiveDb);
-        m_resultActions->setResults(m_results, wholeArchiveExportFileName());
+        offerResults(wholeArchiveExportFileName(), false);
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("La ricerca non è riuscita:\n%1").arg(e.text()));
         return;

@@ -55,6 +55,9 @@ private:
     // nothing when they are not exported (a pupil's rows).
     void runSearch(const std::shared_ptr<Recordset>& results, const QString& nothingFound,
                    std::optional<QString> exportName);
+    // The result set on hand to the export and the whole-class jobs; `ofClass`
+    // when it comes from a class search.
+    void offerResults(std::optional<QString> exportName, bool ofClass);
     // The result set stands on a row (not after a search that found nothing,
     // nor after the last row was deleted); tells the teacher otherwise.
     bool requireCurrentRow();

@@ -29,24 +29,6 @@ const QString kAllAdmitted = QStringLiteral(
     "È l'ultimo periodo dell'anno: ogni attestato della classe porterà la frase di ammissione. "
     "Un alunno non ammesso va stampato da solo, con il pulsante \"Stampa Attestato\".");
 
-QString outcomeText(PrintOutcome outcome)
-{
-    switch (outcome) {
-    case PrintOutcome::FileNotWritten:
-        return kFileNotWritten;
-    case PrintOutcome::FrameTooSmall:
-        return kFrameTooSmall;
-    default:
-        return kPrinterProblem;
-    }
-}
-
-PupilRef classOf(const ClassRoll& roll)
-{
-    PupilRef ref = pupilRefOf(roll.pupils.constFirst().row);
-    ref.name.clear();
-    return ref;
-}
 } // namespace
 
 ClassPrintJobs::ClassPrintJobs(QWidget* screen, bool media)
@@ -74,7 +56,7 @@ void ClassPrintJobs::setResults(std::shared_ptr<Recordset> results, bool ofClass
     m_attestati->setEnabled(m_results != nullptr);
 }
 
-bool ClassPrintJobs::readRoll(Recordset& results, ClassRoll& roll)
+bool ClassPrintJobs::readRoll(const Recordset& results, ClassRoll& roll)
 {
     try {
         roll = readClassRoll(results,
@@ -99,14 +81,14 @@ void ClassPrintJobs::cmdSchedeClasse_Click()
     const std::optional<FrameSetting> frame = cardFrame(m_screen);
     if (!frame)
         return;
-    PupilRef ref = classOf(roll);
+    PupilRef ref = roll.classOf;
     ref.term = QString::number(appState().currentTerm);
     PrinterDevice printer(classCardsJob(ref));
     if (!printer.chooseDestination(m_screen))
         return;
     runJob(printer, roll, QStringLiteral("schede"),
            [&roll, &frame](int index, PrinterDevice& device) {
-               return drawCard(device, *frame, roll.pupils.at(index).row.giudizio);
+               return drawCard(device, *frame, roll.pupils.at(index).judgment);
            });
 }
 
@@ -143,7 +125,7 @@ void ClassPrintJobs::cmdAttestatiClasse_Click()
     std::optional<AttestatoSheetScreen::HandedPage> first = pageOf(0);
     if (first && first->lastTerm)
         msg::info(m_screen, kAllAdmitted);
-    PrinterDevice printer(classAttestatiJob(classOf(roll)));
+    PrinterDevice printer(classAttestatiJob(roll.classOf));
     if (first && printer.chooseDestination(m_screen)) {
         runJob(printer, roll, QStringLiteral("attestati"), [&](int index, PrinterDevice& device) {
             std::optional<AttestatoSheetScreen::HandedPage> page =
@@ -181,7 +163,7 @@ void ClassPrintJobs::runJob(PrinterDevice& printer, const ClassRoll& roll, const
             progress->setLabelText(QStringLiteral("Stampo %1 di %2: %3")
                                        .arg(index + 1)
                                        .arg(count)
-                                       .arg(roll.pupils.at(index).row.nome));
+                                       .arg(roll.pupils.at(index).name));
             progress->setValue(index);
             QApplication::processEvents();
             if (progress->wasCanceled()) {
@@ -205,19 +187,12 @@ void ClassPrintJobs::runJob(PrinterDevice& printer, const ClassRoll& roll, const
     }
     if (outcome != PrintOutcome::Printed) {
         printer.abortDocument();
-        const int reached = std::min(index, count - 1); // the pupil it stopped at
-        msg::info(m_screen, QStringLiteral("La stampa si è interrotta a %1 (%2 di %3):\n%4")
-                                .arg(roll.pupils.at(reached).row.nome)
-                                .arg(reached + 1)
-                                .arg(count)
-                                .arg(outcomeText(outcome)));
+        // `index` is the pupil it stopped at (the last one when ending failed).
+        msg::info(m_screen,
+                  roll.stoppedMessage(std::min(index, count - 1), outcomeMessage(outcome)));
         return;
     }
-    QStringList lines{QStringLiteral("Ho stampato %1 %2 della classe.").arg(count).arg(what)};
-    const QStringList leftOut = roll.leftOutLines();
-    if (!leftOut.isEmpty())
-        lines << QStringLiteral("Non ho stampato:") << leftOut;
-    msg::info(m_screen, lines.join(QLatin1Char('\n')));
+    msg::info(m_screen, roll.doneMessage(what));
 }
 
 } // namespace giudizi

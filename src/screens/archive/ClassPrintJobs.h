@@ -43,7 +43,7 @@ private:
     void runJob(PrinterDevice& printer, const ClassRoll& roll, const QString& what,
                 const DrawPupil& draw);
     // The roll of `results`, or nothing (told) when no pupil is to print.
-    bool readRoll(Recordset& results, ClassRoll& roll);
+    bool readRoll(const Recordset& results, ClassRoll& roll);
 
     QWidget* m_screen;
     bool m_media;

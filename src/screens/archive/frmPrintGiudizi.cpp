@@ -64,7 +64,7 @@ PrintOutcome frmPrintGiudizi::CopiaPagina(QWidget* parent)
     try {
         if (const auto& handed = archiveStore().HandedJudgments) {
             text = classListText(*handed);
-            job = classListJob(pupilRefOf(readShownJudgment(*handed)));
+            job = classListJob(pupilRefOf(*handed));
         }
     } catch (const DbError& e) {
         msg::info(this, e.text());

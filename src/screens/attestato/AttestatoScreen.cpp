@@ -250,12 +250,7 @@ bool AttestatoScreen::Intestazione()
 
 PupilRef AttestatoScreen::shownPupil() const
 {
-    try {
-        if (m_row)
-            return pupilRefOf(readShownJudgment(*m_row));
-    } catch (const DbError&) {
-    }
-    return PupilRef{};
+    return m_row ? pupilRefOf(*m_row) : PupilRef{};
 }
 
 bool AttestatoScreen::lastTerm() const

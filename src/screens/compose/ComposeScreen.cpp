@@ -315,7 +315,7 @@ PupilRef ComposeScreen::shownPupil()
         return PupilRef{};
     try {
         m_row->setBookmark(m_rowKey);
-        return pupilRefOf(readShownJudgment(*m_row));
+        return pupilRefOf(*m_row);
     } catch (const DbError&) {
         // Deleted elsewhere: the printout is named after the screen's caption.
         return PupilRef{m_pupilName->text(), {}, {}, {}, {}};
