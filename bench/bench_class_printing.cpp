@@ -247,6 +247,32 @@ void BM_ClassListBaselineQPdfWriter(benchmark::State& state)
 }
 BENCHMARK(BM_ClassListBaselineQPdfWriter)->Unit(benchmark::kMillisecond);
 
+// The parts of the program's side the baseline does not time, so a change
+// in the ratio can be traced: the list text read from the class search, and
+// that text wrapped on the class list's device.
+void BM_ClassListText(benchmark::State& state)
+{
+    program();
+    for (auto _ : state) {
+        const auto rows = searchClass(archiveStore().ArchiveDb, kListClass);
+        benchmark::DoNotOptimize(classListText(*rows).size());
+    }
+}
+BENCHMARK(BM_ClassListText)->Unit(benchmark::kMillisecond);
+
+void BM_ClassListWrap(benchmark::State& state)
+{
+    program();
+    const QString text = classListText(*searchClass(archiveStore().ArchiveDb, kListClass));
+    PlainTextPage page;
+    page.maxLinesPerPage = 66;
+    PrinterDevice printer;
+    const PlainTextPrinter plain(printer, page);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(wrapText(text, plain.printableWidth(), plain.measure()).size());
+}
+BENCHMARK(BM_ClassListWrap)->Unit(benchmark::kMillisecond);
+
 struct AttestatoScreens {
     AttestatoSheetScreen* sheet;
     PagePreview* preview;
