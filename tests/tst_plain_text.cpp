@@ -2,6 +2,8 @@
 // paging, with a measure of one unit per character so that results are exact.
 #include "shared/PlainTextLayout.h"
 
+#include <QFontMetricsF>
+#include <QImage>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -19,6 +21,27 @@ QString trimmedRight(QString text)
     while (text.endsWith(QLatin1Char(' ')))
         text.chop(1);
     return text;
+}
+
+// The breaks a wrap gives when it measures every candidate line whole: what
+// the fast wrap must give too (words here are narrower than a line).
+QStringList measuredWholeEveryTime(const QString& paragraph, double width,
+                                   const TextMeasure& measure)
+{
+    QStringList lines;
+    QString line;
+    for (int position = 0; position < paragraph.size();) {
+        const QString word = ParolaSeguente(paragraph, position);
+        position += static_cast<int>(word.size());
+        if (!trimmedRight(word).isEmpty() && !trimmedRight(line).isEmpty() &&
+            measure(trimmedRight(line + word)) >= width) {
+            lines << line;
+            line.clear();
+        }
+        line += word;
+    }
+    lines << line;
+    return lines;
 }
 
 } // namespace
@@ -75,6 +98,40 @@ private slots:
             for (const QString& line : lines)
                 QVERIFY2(trimmedRight(line).size() < width || trimmedRight(line).size() == 1,
                          qPrintable(line));
+        }
+    }
+
+    void realFontBreaksWhereWholeLinesWouldBreak()
+    {
+        // Words kept apart by kerning with the blank (capitals, quotes, digits),
+        // words that start or end with a mark or an emoji, and plain ones, on a
+        // 1,200 dpi device as the printer measures.
+        const QStringList words = {
+            "AVANTI", "Tutto", "L'alunna",  "YACHT",       "\"Avvio\"",    "WAVE",
+            "T.",     "A",     "7,5",       "VITTORIA",    "attività",     "con",
+            "e",      "di",    "interesse", "partecipa",   "LʼATTO",       "Ave,",
+            "AT",     "y",     "\u0300o",   "caffe\u0300", "\U0001F600ok", "ok\U0001F600"};
+        QImage device(8, 8, QImage::Format_RGB32);
+        device.setDotsPerMeterX(47244);
+        device.setDotsPerMeterY(47244);
+        QRandomGenerator random(20261209);
+        for (const int points : {9, 10, 12, 14}) {
+            QFont font(QStringLiteral("Arial"));
+            font.setPointSize(points);
+            const QFontMetricsF metrics(QFont(font, &device), &device);
+            const TextMeasure measure = [&metrics](const QString& text) {
+                return metrics.horizontalAdvance(text);
+            };
+            for (int round = 0; round < 60; ++round) {
+                QString paragraph;
+                for (int w = random.bounded(20, 120); w > 0; --w)
+                    paragraph += words.at(random.bounded(words.size())) + QLatin1Char(' ');
+                const double width = metrics.averageCharWidth() * random.bounded(40, 110);
+                const QStringList lines = wrapParagraph(paragraph, width, measure);
+                QCOMPARE(lines, measuredWholeEveryTime(paragraph, width, measure));
+                for (const QString& line : lines)
+                    QVERIFY(measure(trimmedRight(line)) < width);
+            }
         }
     }
 

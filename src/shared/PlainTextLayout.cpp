@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <memory>
+#include <optional>
 
 namespace giudizi {
 
@@ -23,8 +24,8 @@ QString withoutTrailingBlanks(const QString& text)
 
 // The longest start of `word` (at least one character, never half a
 // surrogate pair) that fits after `lead` on a line narrower than `width`.
-int fittingPrefix(const QString& lead, const QString& word, double width,
-                  const TextMeasure& measure)
+template <class Measure>
+int fittingPrefix(const QString& lead, const QString& word, double width, Measure& measure)
 {
     int low = 1;
     int high = static_cast<int>(word.size());
@@ -62,16 +63,64 @@ QStringList paragraphsOf(const QString& text)
 
 namespace {
 
-// The line being filled. Its width is kept as the sum of its words' widths,
-// and only a line that ends near the margin is measured whole: long texts
-// wrap fast, and no line passes the margin.
+// The measure with a memory: the widths of short texts (words come back
+// again and again) and the kerning of pairs of characters.
+class Widths {
+public:
+    explicit Widths(const TextMeasure& measure)
+        : m_measure(measure)
+    {
+    }
+
+    double operator()(const QString& text)
+    {
+        if (text.size() > 32)
+            return m_measure(text);
+        const auto known = m_widths.constFind(text);
+        if (known != m_widths.constEnd())
+            return *known;
+        if (m_widths.size() > 100000)
+            m_widths.clear();
+        const double width = m_measure(text);
+        m_widths.insert(text, width);
+        return width;
+    }
+
+    // What `first` set after `last` adds beyond their two widths; nothing
+    // where characters do not stand alone (halves of a pair, marks).
+    std::optional<double> joint(QChar last, QChar first)
+    {
+        for (const QChar c : {last, first})
+            if (c.isSurrogate() || c.isMark())
+                return std::nullopt;
+        const quint32 key = (quint32(last.unicode()) << 16) | first.unicode();
+        const auto known = m_joints.constFind(key);
+        if (known != m_joints.constEnd())
+            return *known;
+        const QString a(last);
+        const QString b(first);
+        const double joint = m_measure(a + b) - (*this)(a) - (*this)(b);
+        m_joints.insert(key, joint);
+        return joint;
+    }
+
+private:
+    TextMeasure m_measure;
+    QHash<QString, double> m_widths;
+    QHash<quint32, double> m_joints;
+};
+
+// The line being filled. Its width is kept as the sum of its words' widths
+// and of the kerning where each word meets the line, and only a line that
+// ends near the margin is measured whole: long texts wrap fast, and no line
+// passes the margin.
 class LineFiller {
 public:
-    LineFiller(double width, const TextMeasure& measure, const QString& continuation)
+    LineFiller(double width, Widths& measure, const QString& continuation)
         : m_width(width)
         , m_measure(measure)
         , m_continuation(continuation)
-        , m_slack(std::max(width * 0.02, 0.0))
+        , m_slack(std::max(width * 0.005, 0.0))
     {
     }
 
@@ -82,7 +131,10 @@ public:
         const QString visible = withoutTrailingBlanks(word);
         if (visible.isEmpty())
             return true;
-        const double estimate = m_lineWidth + m_measure(visible);
+        const std::optional<double> meeting = joint(visible);
+        if (!meeting)
+            return m_measure(withoutTrailingBlanks(m_line + word)) < m_width;
+        const double estimate = m_lineWidth + *meeting + m_measure(visible);
         if (estimate < m_width - m_slack)
             return true;
         if (estimate >= m_width + m_slack)
@@ -91,8 +143,9 @@ public:
     }
     void append(const QString& word)
     {
+        const std::optional<double> meeting = joint(word);
         m_line += word;
-        m_lineWidth += m_measure(word);
+        m_lineWidth = meeting ? m_lineWidth + *meeting + m_measure(word) : m_measure(m_line);
         m_hasWords = m_hasWords || !word.isEmpty();
     }
     // Ends the line; the next starts with the continuation indent.
@@ -108,8 +161,17 @@ public:
     bool hasWords() const { return m_hasWords; }
 
 private:
+    // What joining `word` to the line adds beyond the two widths: the kerning
+    // of the line's last character with the word's first.
+    std::optional<double> joint(const QString& word) const
+    {
+        if (m_line.isEmpty() || word.isEmpty())
+            return 0.0;
+        return m_measure.joint(m_line.back(), word.front());
+    }
+
     double m_width;
-    TextMeasure m_measure;
+    Widths& m_measure;
     QString m_continuation;
     double m_slack;
     QString m_line;
@@ -117,28 +179,11 @@ private:
     bool m_hasWords = false;
 };
 
-// Remembers the widths of short texts (words come back again and again).
-TextMeasure remembering(const TextMeasure& measure)
-{
-    auto widths = std::make_shared<QHash<QString, double>>();
-    return [measure, widths](const QString& text) {
-        if (text.size() > 32)
-            return measure(text);
-        const auto known = widths->constFind(text);
-        if (known != widths->constEnd())
-            return *known;
-        if (widths->size() > 100000)
-            widths->clear();
-        const double width = measure(text);
-        widths->insert(text, width);
-        return width;
-    };
-}
-
 } // namespace
 
-QStringList wrapParagraph(const QString& paragraph, double width, const TextMeasure& measure,
-                          const QString& continuation)
+namespace {
+QStringList wrapWith(const QString& paragraph, double width, Widths& measure,
+                     const QString& continuation = QString())
 {
     QStringList lines;
     LineFiller filler(width, measure, continuation);
@@ -171,6 +216,14 @@ QStringList wrapParagraph(const QString& paragraph, double width, const TextMeas
     if (filler.hasWords() || lines.isEmpty())
         lines.append(filler.take());
     return lines;
+}
+} // namespace
+
+QStringList wrapParagraph(const QString& paragraph, double width, const TextMeasure& measure,
+                          const QString& continuation)
+{
+    Widths widths(measure);
+    return wrapWith(paragraph, width, widths, continuation);
 }
 
 namespace {
@@ -225,20 +278,20 @@ QList<PlacedLine> paginate(const QList<TextLine>& lines, const TextFrame& frame)
 
 QList<TextLine> wrapText(const QString& text, double width, const TextMeasure& measure)
 {
-    const TextMeasure cached = remembering(measure);
+    Widths widths(measure);
     QList<TextLine> lines;
     for (const QString& paragraph : paragraphsOf(text))
-        for (const QString& line : wrapParagraph(paragraph, width, cached))
+        for (const QString& line : wrapWith(paragraph, width, widths))
             lines.append({line, false});
     return lines;
 }
 
 QList<TextLine> fitLines(const QList<TextLine>& lines, double width, const TextMeasure& measure)
 {
-    const TextMeasure cached = remembering(measure);
+    Widths widths(measure);
     QList<TextLine> fitted;
     for (const TextLine& line : lines) {
-        const QStringList pieces = wrapParagraph(line.text, width, cached, line.continuation);
+        const QStringList pieces = wrapWith(line.text, width, widths, line.continuation);
         for (int i = 0; i < pieces.size(); ++i)
             fitted.append({pieces.at(i), i == 0 && line.newPageBefore});
     }
