@@ -10,6 +10,7 @@
 
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
+#include "data/DailyCopies.h"
 #include "data/DataFolder.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenRegistry.h"
@@ -110,6 +111,8 @@ bool startApplication()
     registerScreens();
     resetAppState();
     archiveStore().reset();
+    Database::setChangeHook(
+        [](const Database& changed) { dailycopies::beforeChange(changed.path()); });
 
     // A folder that exists is taken before any of its files is opened, so a
     // second copy touches nothing; a new one is taken once it is made.

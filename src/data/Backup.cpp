@@ -23,15 +23,17 @@ QString engineMessage(sqlite3* handle)
     return handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QStringLiteral("SQLite");
 }
 
-// The whole database copied page by page into `target` (a new file).
-bool copyDatabase(Database& source, const QString& target, QString* error)
+std::function<void(const QString&)>& copyWrittenHook()
 {
-    sqlite3* from = source.rawHandle();
+    static std::function<void(const QString&)> hook;
+    return hook;
+}
+
+// The whole database on the connection `from` copied page by page into
+// `target` (a new file).
+bool copyConnection(sqlite3* from, const QString& target, QString* error)
+{
     sqlite3* to = nullptr;
-    if (!from) {
-        *error = QStringLiteral("%1: database non aperto").arg(source.path());
-        return false;
-    }
     QFile::remove(target);
     int rc = sqlite3_open_v2(QFile::encodeName(target).constData(), &to,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -47,7 +49,35 @@ bool copyDatabase(Database& source, const QString& target, QString* error)
     if (rc != SQLITE_OK && rc != SQLITE_DONE)
         *error = QStringLiteral("%1: %2").arg(target, engineMessage(to));
     const bool closed = sqlite3_close(to) == SQLITE_OK;
-    return (rc == SQLITE_OK || rc == SQLITE_DONE) && closed;
+    const bool copied = (rc == SQLITE_OK || rc == SQLITE_DONE) && closed;
+    if (copied && copyWrittenHook())
+        copyWrittenHook()(target);
+    return copied;
+}
+
+bool copyDatabase(Database& source, const QString& target, QString* error)
+{
+    sqlite3* from = source.rawHandle();
+    if (!from) {
+        *error = QStringLiteral("%1: database non aperto").arg(source.path());
+        return false;
+    }
+    return copyConnection(from, target, error);
+}
+
+// A file not open in the program is read through a connection of its own.
+bool copyFile(const QString& source, const QString& target, QString* error)
+{
+    sqlite3* from = nullptr;
+    const bool opened = sqlite3_open_v2(QFile::encodeName(source).constData(), &from,
+                                        SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
+    if (opened)
+        sqlite3_busy_timeout(from, 2000);
+    const bool copied = opened && copyConnection(from, target, error);
+    if (!opened)
+        *error = QStringLiteral("%1: %2").arg(source, engineMessage(from));
+    sqlite3_close(from);
+    return copied;
 }
 
 // The copy opens and the engine finds it whole.
@@ -108,6 +138,26 @@ QList<BackupItem> dataFilesOf(const ArchiveStore& store)
     return {named(store.ArchiveDb, datafiles::archivePath()),
             named(store.DescriptorDb, datafiles::descriptorPath()),
             named(store.PrintSettingsDb, datafiles::printSettingsPath())};
+}
+
+void setCopyWrittenHook(std::function<void(const QString&)> hook)
+{
+    copyWrittenHook() = std::move(hook);
+}
+
+bool copyDataFiles(const QStringList& sources, const QString& folder, QString* error)
+{
+    const QDir dir(folder);
+    for (const QString& source : sources) {
+        const QString copy = dir.filePath(QFileInfo(source).fileName());
+        if (!copyFile(source, copy, error) || !verifyCopy(copy, error) ||
+            !syncToDisk(copy, false)) {
+            if (error->isEmpty())
+                *error = QStringLiteral("%1: la copia non si può scrivere.").arg(copy);
+            return false;
+        }
+    }
+    return syncToDisk(dir.absolutePath(), true);
 }
 
 bool backUpDatabases(const QList<BackupItem>& items, const QString& folder, QString* error)

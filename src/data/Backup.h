@@ -2,6 +2,8 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace giudizi {
@@ -25,5 +27,15 @@ bool backUpDatabases(const QList<BackupItem>& items, const QString& folder, QStr
 
 // The program's three open databases, each under the name of its data file.
 QList<BackupItem> dataFilesOf(const ArchiveStore& store);
+
+// Copies the database files at `sources` into `folder` (which exists) under
+// their file names, each through a read-only connection of its own with the
+// engine's backup interface, each copy verified and synced. false with the
+// reason in *error; the caller removes what was written.
+bool copyDataFiles(const QStringList& sources, const QString& folder, QString* error);
+
+// For tests: called with every copy just written, before it is verified (a
+// test damages it there to see the verdict obeyed). Empty to remove.
+void setCopyWrittenHook(std::function<void(const QString& copy)> hook);
 
 } // namespace giudizi

@@ -124,6 +124,25 @@ sqlite3* Database::rawHandle() const
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
+namespace {
+std::function<void(const Database&)>& changeHook()
+{
+    static std::function<void(const Database&)> hook;
+    return hook;
+}
+} // namespace
+
+void Database::setChangeHook(std::function<void(const Database&)> hook)
+{
+    changeHook() = std::move(hook);
+}
+
+void Database::aboutToChange() const
+{
+    if (changeHook())
+        changeHook()(*this);
+}
+
 bool Database::inTransaction() const
 {
     sqlite3* raw = rawHandle();

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSqlDatabase>
 #include <QString>
+#include <functional>
 #include <memory>
 
 struct sqlite3;
@@ -40,6 +41,11 @@ public:
     void exec(const QString& sql);
     // Whether a transaction is open on the connection.
     bool inTransaction() const;
+
+    // Called by the cursors before each change they write (an insert, update
+    // or delete), with the database changed. One hook for the program.
+    static void setChangeHook(std::function<void(const Database&)> hook);
+    void aboutToChange() const;
 
     // A scope that commits when commit() is called and rolls back otherwise.
     class Transaction {

@@ -266,6 +266,7 @@ void Recordset::update()
 
 void Recordset::write()
 {
+    m_db->aboutToChange();
     QVariantList binds;
     for (const QString& column : m_pendingOrder)
         binds.append(m_pending.value(column));
@@ -353,6 +354,7 @@ void Recordset::cancel()
 void Recordset::remove()
 {
     requireRow();
+    m_db->aboutToChange();
     const QSqlQuery query = prepared(
         *m_db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(*m_db, m_table)),
         {m_keys.at(m_pos)});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Clock.h"
+
 #include <QDate>
 #include <QStringList>
 
@@ -7,6 +9,6 @@ namespace giudizi {
 
 // The school years the year lists offer: the years they have always listed,
 // then the current school year (September to August) and the next one.
-QStringList schoolYearChoices(const QDate& today = QDate::currentDate());
+QStringList schoolYearChoices(const QDate& today = clock::today());
 
 } // namespace giudizi
