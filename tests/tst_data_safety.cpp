@@ -2,16 +2,22 @@
 // of each day, fourteen days kept, a copy that fails never stopping a save,
 // and copies the engine finds damaged refused by the automatic copy and by
 // the backup alike.
+#include "app/application.h"
 #include "data/Backup.h"
 #include "data/DailyCopies.h"
+#include "data/Restore.h"
 #include "support/TestSupport.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -52,6 +58,49 @@ void damage(const QString& file)
         return;
     copy.seek(copy.size() / 2);
     copy.write(QByteArray(4096, '\xA5'));
+}
+
+// Every row of every table of the three files of `folder`, for comparing.
+QMap<QString, QList<QVariantList>> tablesOf(const QString& folder)
+{
+    QMap<QString, QList<QVariantList>> tables;
+    for (const char* file : {"Valutazioni.mdb", "DBgiudix2.mdb", "stampagiudix.mdb"}) {
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("dump"));
+            db.setDatabaseName(QDir(folder).filePath(QString::fromLatin1(file)));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            QStringList names;
+            if (db.open()) {
+                QSqlQuery list(db);
+                list.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                         "AND name NOT LIKE 'sqlite_%' ORDER BY name"));
+                while (list.next())
+                    names << list.value(0).toString();
+            }
+            for (const QString& table : names) {
+                QSqlQuery rows(db);
+                rows.exec(QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(table));
+                QList<QVariantList>& content = tables[QString::fromLatin1(file) + '/' + table];
+                while (rows.next()) {
+                    QVariantList row;
+                    for (int c = 0; c < rows.record().count(); ++c)
+                        row << rows.value(c);
+                    content << row;
+                }
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("dump"));
+    }
+    return tables;
+}
+
+QString asideFolder()
+{
+    const QStringList found =
+        QDir(QStringLiteral("pergiudix"))
+            .entryList({QStringLiteral("prima-del-ripristino-*")}, QDir::Dirs);
+    return found.size() == 1 ? QStringLiteral("pergiudix/") + found.first() : QString();
 }
 
 QStringList dayFolders()
@@ -95,12 +144,166 @@ class TestDataSafety : public QObject {
         QCOMPARE(archiveRows().value(0).value(QStringLiteral("giudizio")).toString(), text);
     }
 
+    // Clicks the restore entry of the menu and picks `copy` from the list;
+    // every message after it gets the next of `buttons`. Their texts.
+    QStringList restoreAnswering(const QString& copy, const QList<int>& buttons)
+    {
+        QStringList texts;
+        QStringList offered;
+        QList<int> left = buttons;
+        DialogHandler answer([&](QWidget* dialog) {
+            if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+                offered = input->comboBoxItems();
+                texts << input->labelText();
+                if (offered.contains(copy)) {
+                    input->setTextValue(copy);
+                    input->accept();
+                } else {
+                    input->reject();
+                }
+            } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                texts << box->text();
+                box->button(static_cast<QMessageBox::StandardButton>(
+                                left.isEmpty() ? QMessageBox::Ok : left.takeFirst()))
+                    ->click();
+            } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+                files->selectFile(m_otherFolder);
+                static_cast<QDialog*>(files)->accept();
+            }
+        });
+        QTest::mouseClick(
+            findControl(QStringLiteral("Favviogiudix2"), QStringLiteral("LabRipristino")),
+            Qt::LeftButton);
+        m_offered = offered;
+        return texts;
+    }
+
+    QString m_otherFolder;
+    QStringList m_offered;
+
 private slots:
     void cleanup()
     {
         m_run.reset();
         setCopyWrittenHook({});
+        restore::setRenameHook({});
         qunsetenv("GIUDIZI_TODAY");
+        qunsetenv("GIUDIZI_FLOPPY_DIR");
+    }
+
+    void backupThenRestoreGivesTheTablesBack()
+    {
+        setToday(kFirstDay);
+        archiveWithPupil();
+        QTemporaryDir floppy;
+        qputenv("GIUDIZI_FLOPPY_DIR", floppy.path().toLocal8Bit());
+        click(QStringLiteral("Farchiv2"), QStringLiteral("cmdmenù"));
+        {
+            ModalAnswer ok(QMessageBox::Ok);
+            click(QStringLiteral("Favviogiudix2"), QStringLiteral("LabFloppy"));
+        }
+        QCOMPARE(m_run->endStatuses(), QList<int>{0});
+        const auto backedUp = tablesOf(floppy.path());
+        QCOMPARE(backedUp, tablesOf(QStringLiteral("pergiudix")));
+
+        // Work goes on, then the teacher wants the backup back.
+        click(QStringLiteral("Favviogiudix2"), QStringLiteral("Labstampa"));
+        saveText(QStringLiteral("Dopo la copia"));
+        click(QStringLiteral("Farchiv2"), QStringLiteral("cmdmenù"));
+        const auto before = tablesOf(QStringLiteral("pergiudix"));
+        QVERIFY(before != backedUp);
+        const QString medium = QStringLiteral("La copia di sicurezza in %1")
+                                   .arg(QDir::toNativeSeparators(floppy.path()));
+
+        // No: nothing changes.
+        QStringList said = restoreAnswering(medium, {QMessageBox::No});
+        QCOMPARE(m_offered, (QStringList{medium, QStringLiteral("Copia automatica del 12/01/2026"),
+                                         QStringLiteral("Un'altra cartella…")}));
+        QCOMPARE(said.size(), 2);
+        QVERIFY2(said.at(1).startsWith(QStringLiteral("Ripristino la copia del ")) &&
+                     said.at(1).contains(QStringLiteral("1 giudizio, anno scolastico più recente "
+                                                        "2025-2026")),
+                 qPrintable(said.at(1)));
+        QCOMPARE(tablesOf(QStringLiteral("pergiudix")), before);
+
+        said = restoreAnswering(medium, {QMessageBox::Yes, QMessageBox::Ok});
+        QCOMPARE(said.size(), 3);
+        QVERIFY(said.at(2).startsWith(QStringLiteral("Ho ripristinato")));
+        QCOMPARE(m_run->endStatuses(), (QList<int>{0, 0}));
+        QCOMPARE(tablesOf(QStringLiteral("pergiudix")), backedUp);
+        QCOMPARE(tablesOf(asideFolder()), before); // the archive of before, set aside
+        QCOMPARE(QDir(QStringLiteral("pergiudix"))
+                     .entryList({QStringLiteral(".*")},
+                                QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        // The next start works on the restored archive.
+        QVERIFY(startApplication());
+        startAndEnter();
+        QCOMPARE(archiveRows().value(0).value(QStringLiteral("giudizio")).toString(),
+                 QStringLiteral("Testo 0"));
+    }
+
+    void copiesThatFailTheirCheckAreRefused()
+    {
+        setToday(kFirstDay);
+        archiveWithPupil();
+        saveText(QStringLiteral("Testo 1")); // an automatic copy of the day
+        click(QStringLiteral("Farchiv2"), QStringLiteral("cmdmenù"));
+        const auto before = tablesOf(QStringLiteral("pergiudix"));
+        QTemporaryDir other;
+        m_otherFolder = other.path();
+        const QString otherFolder = QStringLiteral("Un'altra cartella…");
+
+        // A damaged archive file.
+        for (const char* file : {"Valutazioni.mdb", "DBgiudix2.mdb", "stampagiudix.mdb"})
+            QVERIFY(QFile::copy(QStringLiteral("pergiudix/") + file, other.filePath(file)));
+        damage(other.filePath("Valutazioni.mdb"));
+        QStringList said = restoreAnswering(otherFolder, {});
+        QCOMPARE(said.value(1), QStringLiteral("Questa copia non si può ripristinare. Il file "
+                                               "Valutazioni.mdb della copia è danneggiato.\n"
+                                               "L'archivio non è stato cambiato."));
+        // SQLite files of another program under the same names.
+        for (const char* file : {"Valutazioni.mdb", "DBgiudix2.mdb", "stampagiudix.mdb"}) {
+            QFile::remove(other.filePath(file));
+            {
+                QSqlDatabase db =
+                    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("f"));
+                db.setDatabaseName(other.filePath(file));
+                QVERIFY(db.open());
+                QSqlQuery(db).exec(QStringLiteral("CREATE TABLE ricette (nome TEXT)"));
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("f"));
+        }
+        said = restoreAnswering(otherFolder, {});
+        QVERIFY2(said.value(1).contains(QStringLiteral("non è di questo programma: manca la "
+                                                       "tabella giudizi")),
+                 qPrintable(said.value(1)));
+        // A folder without the files.
+        for (const char* file : {"Valutazioni.mdb", "DBgiudix2.mdb", "stampagiudix.mdb"})
+            QFile::remove(other.filePath(file));
+        said = restoreAnswering(otherFolder, {});
+        QVERIFY(said.value(1).contains(QStringLiteral("Nella copia manca il file")));
+
+        // A sound automatic copy whose copy into the data folder comes out
+        // damaged, then one whose placing fails halfway: put back each time.
+        const QString daily = QStringLiteral("Copia automatica del 12/01/2026");
+        setCopyWrittenHook([](const QString& copy) {
+            if (copy.contains(QStringLiteral(".ripristino.tmp")))
+                damage(copy);
+        });
+        said = restoreAnswering(daily, {QMessageBox::Yes, QMessageBox::Ok});
+        QVERIFY2(said.value(2).startsWith(QStringLiteral("Il ripristino non è riuscito.")),
+                 qPrintable(said.join('|')));
+        QCOMPARE(tablesOf(QStringLiteral("pergiudix")), before);
+        setCopyWrittenHook({});
+        restore::setRenameHook([](int index) { return index != 1; });
+        said = restoreAnswering(daily, {QMessageBox::Yes, QMessageBox::Ok});
+        QVERIFY(said.value(2).startsWith(QStringLiteral("Il ripristino non è riuscito.")));
+        QCOMPARE(tablesOf(QStringLiteral("pergiudix")), before);
+        QCOMPARE(m_run->endStatuses(), QList<int>());
+        // The program goes on with its archive.
+        click(QStringLiteral("Favviogiudix2"), QStringLiteral("Labstampa"));
+        saveText(QStringLiteral("Ancora qui"));
     }
 
     void oneCopyADayBeforeItsFirstChangeFourteenKept()

@@ -12,6 +12,7 @@
 #include "data/ArchiveStore.h"
 #include "data/DailyCopies.h"
 #include "data/DataFolder.h"
+#include "data/Restore.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenRegistry.h"
 #include "printing/FimpostaSTAMPA.h"
@@ -118,6 +119,9 @@ bool startApplication()
     // second copy touches nothing; a new one is taken once it is made.
     const bool existed = QFileInfo(datafiles::folder()).isDir();
     QString refusal = existed ? lockDataFolder() : QString();
+    // A restore cut short by a run that died is undone before anything opens.
+    if (refusal.isEmpty() && existed)
+        restore::finishInterrupted();
     const DataFolderResult data = refusal.isEmpty() ? prepareDataFolder() : DataFolderResult();
     if (refusal.isEmpty() && !data.ok)
         refusal = data.error;

@@ -80,7 +80,8 @@ bool copyFile(const QString& source, const QString& target, QString* error)
     return copied;
 }
 
-// The copy opens and the engine finds it whole.
+} // namespace
+
 bool verifyCopy(const QString& file, QString* error)
 {
     sqlite3* db = nullptr;
@@ -98,14 +99,16 @@ bool verifyCopy(const QString& file, QString* error)
     return ok;
 }
 
+namespace {
+
 void removeAll(const QStringList& files)
 {
     for (const QString& file : files)
         QFile::remove(file);
 }
 
-// Down to the medium before the teacher takes it away: a file's contents, or a
-// folder's list of names.
+} // namespace
+
 bool syncToDisk(const QString& path, bool folder)
 {
     const int fd =
@@ -116,6 +119,8 @@ bool syncToDisk(const QString& path, bool folder)
     ::close(fd);
     return synced;
 }
+
+namespace {
 
 // A backup replaced halfway by a run that died: the previous copy kept aside
 // goes back where it was.
@@ -138,6 +143,25 @@ QList<BackupItem> dataFilesOf(const ArchiveStore& store)
     return {named(store.ArchiveDb, datafiles::archivePath()),
             named(store.DescriptorDb, datafiles::descriptorPath()),
             named(store.PrintSettingsDb, datafiles::printSettingsPath())};
+}
+
+bool copyInto(const QString& source, Database& target, QString* error)
+{
+    sqlite3* to = target.rawHandle();
+    sqlite3* from = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(source).constData(), &from, SQLITE_OPEN_READONLY,
+                             nullptr);
+    if (rc == SQLITE_OK && to) {
+        sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+        rc = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(to);
+        if (backup)
+            sqlite3_backup_finish(backup);
+    }
+    const bool copied = to && (rc == SQLITE_OK || rc == SQLITE_DONE);
+    if (!copied)
+        *error = QStringLiteral("%1: %2").arg(target.path(), engineMessage(to ? to : from));
+    sqlite3_close(from);
+    return copied;
 }
 
 void setCopyWrittenHook(std::function<void(const QString&)> hook)

@@ -34,6 +34,17 @@ QList<BackupItem> dataFilesOf(const ArchiveStore& store);
 // reason in *error; the caller removes what was written.
 bool copyDataFiles(const QStringList& sources, const QString& folder, QString* error);
 
+// The whole database file `source` written into the open database `target`
+// with the engine's backup interface: one transaction, so the file is either
+// as it was or as the source, and the program's connection stays valid.
+bool copyInto(const QString& source, Database& target, QString* error);
+
+// The database file opens read-only and the engine finds it whole; false
+// with the reason in *error.
+bool verifyCopy(const QString& file, QString* error);
+// Down to the disk: a file's contents, or (`folder`) a folder's list of names.
+bool syncToDisk(const QString& path, bool folder);
+
 // For tests: called with every copy just written, before it is verified (a
 // test damages it there to see the verdict obeyed). Empty to remove.
 void setCopyWrittenHook(std::function<void(const QString& copy)> hook);

@@ -12,6 +12,16 @@ namespace {
 const QString kRemembered = QStringLiteral("copia/cartella");
 } // namespace
 
+QString lastBackupFolder()
+{
+    const QString fixed = environment::floppyDirectory();
+    if (!fixed.isEmpty())
+        return fixed;
+    return QSettings(QStringLiteral("Giudizi"), QStringLiteral("Giudizi"))
+        .value(kRemembered)
+        .toString();
+}
+
 std::optional<QString> chooseBackupFolder(QWidget* parent)
 {
     const QString fixed = environment::floppyDirectory();

@@ -13,4 +13,8 @@ namespace giudizi {
 // remembers the new choice. Nothing when the teacher cancels.
 std::optional<QString> chooseBackupFolder(QWidget* parent);
 
+// The folder of the last backup: GIUDIZI_FLOPPY_DIR when it is set, else the
+// folder chosen last time (empty when none was).
+QString lastBackupFolder();
+
 } // namespace giudizi

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStringList>
 
 namespace giudizi::msg {
 
@@ -40,6 +41,22 @@ bool yesNo(QWidget* parent, const QString& text, Default defaultButton)
     return run(parent, text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                defaultButton == Default::No ? QMessageBox::No : QMessageBox::Yes) ==
            QMessageBox::Yes;
+}
+
+std::optional<int> choose(QWidget* parent, const QString& prompt, const QStringList& items)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("scelta"));
+    dialog.setWindowTitle(QStringLiteral("Giudizi"));
+    dialog.setLabelText(prompt);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const int index = static_cast<int>(items.indexOf(dialog.textValue()));
+    return index < 0 ? std::nullopt : std::optional<int>(index);
 }
 
 std::optional<QString> ask(QWidget* parent, const QString& prompt)

@@ -54,11 +54,11 @@ QStringList guideLines()
                        "clicca su 'Copia l'archivio su floppy'."),
         QStringLiteral(
             " b.  Attendi la fine della copia: al termine il programma si chiuderà da solo."),
-        QStringLiteral(" c.  Per ripristinare l'archivio, copia i tre file Valutazioni.mdb, "
-                       "DBgiudix2.mdb e stampagiudix.mdb"),
+        QStringLiteral(" c.  Per ripristinare l'archivio, clicca su 'Ripristino l'archivio da una "
+                       "copia' e scegli la copia"),
         QString(),
-        QStringLiteral("     nella cartella dei dati del programma, pergiudix, dentro la cartella "
-                       "di lavoro (per esempio ~/Giudizi/pergiudix)."),
+        QStringLiteral("     (quella sul dischetto o chiavetta, o una delle copie automatiche che il "
+                       "programma fa ogni giorno prima della prima modifica)."),
         // 27
         QString(),
         // 28-40

@@ -14,6 +14,7 @@
 #include "screens/Handovers.h"
 #include "screens/start/Favvio.h"
 #include "screens/start/MenuStyle.h"
+#include "screens/start/RestoreFlow.h"
 #include "shared/Guide.h"
 
 #include <QApplication>
@@ -105,13 +106,18 @@ WritingMenu::WritingMenu(const QString& modelCaption, const QString& editor)
     auto* floppy = makeClickLabel(QStringLiteral("LabFloppy"),
                                   QStringLiteral("Copia l'archivio su floppy"), this);
     connect(floppy, &ClickLabel::clicked, this, &WritingMenu::LabFloppy_Click);
+    auto* restoring = makeClickLabel(QStringLiteral("LabRipristino"),
+                                     QStringLiteral("Ripristino l'archivio da una copia"), this);
+    connect(restoring, &ClickLabel::clicked, this, [this] { restoreArchive(this); });
     auto* help = makeClickLabel(QStringLiteral("LabHELP"), QStringLiteral("Aiuto?"), this);
-    for (ClickLabel* l : {label1, floppy, help})
+    for (ClickLabel* l : {label1, floppy, restoring, help})
         l->setStyleSheet(QStringLiteral("QLabel { color: #0000c0; text-decoration: underline; }"
                                         "QLabel:disabled { color: #909090; }"));
     links->addWidget(label1);
     links->addSpacing(24);
     links->addWidget(floppy);
+    links->addSpacing(24);
+    links->addWidget(restoring);
     links->addStretch();
     links->addWidget(help);
     root->addLayout(links);
