@@ -6,11 +6,17 @@
 // copy must start on the folder normally (a hot journal rolled back, the
 // dead copy's lock let go). GIUDIZI_CRASH_KILLS sets the number of kills
 // (50 here; tools/crash-test.sh runs 1,000).
+// A second child restores copies of the archive, one after the other, and is
+// killed the same way: after each kill the start-up check must find the old
+// files or the restored ones, whole, never a mix of the two
+// (GIUDIZI_CRASH_RESTORES kills, 20 here; the tool runs 200).
 #include "app/application.h"
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
+#include "data/Backup.h"
 #include "data/DataFolder.h"
 #include "data/Database.h"
+#include "data/Restore.h"
 #include "platform/ScreenRegistry.h"
 #include "screens/compose/Fgiudix2.h"
 #include "screens/entry/Fimmissio2.h"
@@ -19,6 +25,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -39,6 +46,54 @@ using namespace giudizi::test;
 namespace {
 
 const char* const kChildVariable = "GIUDIZI_CRASH_CHILD";
+const char* const kRestoreChildVariable = "GIUDIZI_CRASH_RESTORE_CHILD";
+
+// The tag every file of a set carries (the database header's user_version):
+// 0 the files the program started with, 1 and 2 the two copies restored.
+int tagOf(const QString& file)
+{
+    QString error;
+    auto db = Database::open(file, &error);
+    QSqlQuery q(db ? db->handle() : QSqlDatabase());
+    return db && q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt()
+                                                                           : -1;
+}
+
+// A data folder in `folder` whose three files carry `tag`, its archive
+// holding `rows` judgments.
+bool makeTaggedSet(const QString& folder, int tag, int rows)
+{
+    QString error;
+    if (!createDataFolder(folder, &error))
+        return false;
+    for (const QString& path : datafiles::allPaths()) {
+        auto db = Database::open(QDir(folder).filePath(QFileInfo(path).fileName()), &error);
+        if (!db)
+            return false;
+        QSqlQuery q(db->handle());
+        q.exec(QStringLiteral("BEGIN"));
+        if (path == datafiles::archivePath())
+            for (int i = 0; i < rows; ++i) {
+                q.prepare(QStringLiteral("INSERT INTO giudizi (nome, giudizio) VALUES (?, ?)"));
+                q.addBindValue(QStringLiteral("COPIA %1").arg(i));
+                q.addBindValue(QStringLiteral("Giudizio della copia %1. ").arg(tag).repeated(40));
+                q.exec();
+            }
+        // Every file of a set about as long to write, so that kills fall
+        // between the files as often as within them.
+        q.exec(QStringLiteral("CREATE TABLE riempimento (dati BLOB)"));
+        for (int i = 0; i < rows; ++i)
+            q.exec(QStringLiteral("INSERT INTO riempimento VALUES (zeroblob(1000))"));
+        q.exec(QStringLiteral("PRAGMA user_version = %1").arg(tag));
+        q.exec(QStringLiteral("COMMIT"));
+    }
+    return true;
+}
+
+int rowsOf(int tag)
+{
+    return tag == 1 ? 1500 : tag == 2 ? 1 : 0;
+}
 
 QString pupilName(int i)
 {
@@ -96,6 +151,33 @@ int runChild(int from)
         if (storedJudgment(pupilName(i)) != judgment(i))
             return 5;
         std::printf("saved %d\n", i);
+        std::fflush(stdout);
+    }
+}
+
+// The child that restores: the program started on the folder with its three
+// databases open, then copy 1 and copy 2 restored in turn, for ever.
+int runRestoreChild(const QString& copies)
+{
+    if (!startApplication())
+        return 3;
+    QString error;
+    ArchiveStore& store = archiveStore();
+    store.ArchiveDb = Database::open(datafiles::archivePath(), &error);
+    store.DescriptorDb = Database::open(datafiles::descriptorPath(), &error);
+    store.PrintSettingsDb = Database::open(datafiles::printSettingsPath(), &error);
+    if (!store.ArchiveDb || !store.DescriptorDb || !store.PrintSettingsDb)
+        return 4;
+    std::puts("ready");
+    std::fflush(stdout);
+    // Always the other set than the one in place, so each restore changes something.
+    int tag = tagOf(datafiles::archivePath());
+    for (;;) {
+        tag = tag == 1 ? 2 : 1;
+        if (!restore::restoreFrom(QDir(copies).filePath(QString::number(tag)), dataFilesOf(store),
+                                  &error))
+            return 5;
+        std::printf("restored %d\n", tag);
         std::fflush(stdout);
     }
 }
@@ -160,6 +242,60 @@ private slots:
               int(acknowledged.size()), hotJournals);
     }
 
+    void everyRestoreIsWholeOrUndone()
+    {
+        WorkFolder work;
+        QTemporaryDir copies;
+        QVERIFY(makeTaggedSet(datafiles::folder(), 0, 0));
+        QVERIFY(makeTaggedSet(copies.filePath(QStringLiteral("1")), 1, rowsOf(1)));
+        QVERIFY(makeTaggedSet(copies.filePath(QStringLiteral("2")), 2, rowsOf(2)));
+        const int kills = qEnvironmentVariableIsSet("GIUDIZI_CRASH_RESTORES")
+                              ? qEnvironmentVariableIntValue("GIUDIZI_CRASH_RESTORES")
+                              : 20;
+        QRandomGenerator random(20261209);
+        QHash<int, int> found;
+        int completed = 0;
+        for (int round = 0; round < kills; ++round) {
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QString::fromLatin1(kRestoreChildVariable), copies.path());
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            child.setProcessEnvironment(env);
+            child.setWorkingDirectory(work.path());
+            child.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(child.waitForStarted());
+            QVERIFY2(child.waitForReadyRead(30000),
+                     qPrintable(QStringLiteral("round %1").arg(round)));
+            QThread::msleep(random.bounded(1, 200));
+            ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+            QVERIFY(child.waitForFinished(30000));
+            const QString out = QString::fromLatin1(child.readAllStandardOutput());
+            QVERIFY2(out.startsWith(QLatin1String("ready")),
+                     qPrintable(out + child.readAllStandardError()));
+            completed += static_cast<int>(out.count(QLatin1String("restored")));
+            // What the next start does first, then the three files as it opens them.
+            restore::finishInterrupted();
+            const int tag = tagOf(datafiles::archivePath());
+            QVERIFY2(tag >= 0 && tag <= 2, qPrintable(QString::number(tag)));
+            for (const QString& path : datafiles::allPaths())
+                QVERIFY2(tagOf(path) == tag,
+                         qPrintable(QStringLiteral("round %1: %2 is not of set %3")
+                                        .arg(round)
+                                        .arg(path)
+                                        .arg(tag)));
+            auto db = Database::open(datafiles::archivePath(), nullptr);
+            QSqlQuery q(db->handle());
+            QVERIFY(q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next());
+            QCOMPARE(q.value(0).toString(), QStringLiteral("ok"));
+            QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM giudizi")) && q.next());
+            QCOMPARE(q.value(0).toInt(), rowsOf(tag));
+            ++found[tag];
+        }
+        qInfo("%d kills, %d restores completed; found after a kill: %d times the first files, "
+              "%d times copy 1, %d times copy 2",
+              kills, completed, found.value(0), found.value(1), found.value(2));
+    }
+
 private:
     static void checkArchive(const QSet<int>& acknowledged)
     {
@@ -191,6 +327,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (qEnvironmentVariableIsSet(kChildVariable))
         return runChild(qEnvironmentVariableIntValue(kChildVariable));
+    if (qEnvironmentVariableIsSet(kRestoreChildVariable))
+        return runRestoreChild(qEnvironmentVariable(kRestoreChildVariable));
     TestCrashSafety test;
     return QTest::qExec(&test, argc, argv);
 }
