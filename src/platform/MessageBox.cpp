@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -59,18 +60,31 @@ std::optional<int> choose(QWidget* parent, const QString& prompt, const QStringL
     return index < 0 ? std::nullopt : std::optional<int>(index);
 }
 
-std::optional<QString> ask(QWidget* parent, const QString& prompt)
+namespace {
+std::optional<QString> askText(QWidget* parent, const QString& prompt, QLineEdit::EchoMode echo)
 {
     QInputDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("domanda"));
     dialog.setWindowTitle(QStringLiteral("Giudizi"));
     dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextEchoMode(echo);
     dialog.setLabelText(prompt);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annulla"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+} // namespace
+
+std::optional<QString> ask(QWidget* parent, const QString& prompt)
+{
+    return askText(parent, prompt, QLineEdit::Normal);
+}
+
+std::optional<QString> askPassword(QWidget* parent, const QString& prompt)
+{
+    return askText(parent, prompt, QLineEdit::Password);
 }
 
 } // namespace giudizi::msg

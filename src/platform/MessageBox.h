@@ -20,6 +20,9 @@ bool yesNo(QWidget* parent, const QString& text, Default defaultButton = Default
 
 // A one-line question (QInputDialog): the text typed, or nothing on Cancel.
 std::optional<QString> ask(QWidget* parent, const QString& prompt);
+// A passphrase (QInputDialog, password echo): the text typed, or nothing on
+// Cancel.
+std::optional<QString> askPassword(QWidget* parent, const QString& prompt);
 // A choice among `items` (QInputDialog::getItem, not editable): the index
 // chosen, or nothing on Cancel.
 std::optional<int> choose(QWidget* parent, const QString& prompt, const QStringList& items);
