@@ -16,7 +16,7 @@ cmake -S "$here" -B "$here/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInf
       -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DGIUDIZI_BUILD_FUZZ=ON \
       -DGIUDIZI_BUILD_TESTS=OFF >/dev/null
 cmake --build "$here/build-fuzz" -j2 --target fuzz_judgment_text fuzz_card_frame fuzz_plain_text \
-      fuzz_attestato_page
+      fuzz_attestato_page fuzz_sealed_copy
 cd "$here/build-fuzz"
 run() {
   local name="$1"
@@ -31,4 +31,6 @@ run judgment_text & a=$!; run card_frame & b=$!
 wait $a || status=1; wait $b || status=1
 run plain_text & a=$!; run attestato_page & b=$!
 wait $a || status=1; wait $b || status=1
+run sealed_copy & a=$!
+wait $a || status=1
 [ $status -eq 0 ] || { echo "a fuzzer failed: see build-fuzz/fuzz-*.log" >&2; exit 1; }
