@@ -199,7 +199,7 @@ private slots:
         qputenv("GIUDIZI_FLOPPY_DIR", floppy.path().toLocal8Bit());
         click(QStringLiteral("Farchiv2"), QStringLiteral("cmdmenù"));
         {
-            ModalAnswer ok(QMessageBox::Ok);
+            ModalAnswer ok(QList<int>(3, QMessageBox::Ok)); // no password
             click(QStringLiteral("Favviogiudix2"), QStringLiteral("LabFloppy"));
         }
         QCOMPARE(m_run->endStatuses(), QList<int>{0});
@@ -366,9 +366,9 @@ private slots:
         setCopyWrittenHook(damage);
         click(QStringLiteral("Farchiv2"), QStringLiteral("cmdmenù"));
         {
-            ModalAnswer answers(QList<int>{QMessageBox::Ok, QMessageBox::Ok});
+            ModalAnswer answers(QList<int>(4, QMessageBox::Ok));
             click(QStringLiteral("Favviogiudix2"), QStringLiteral("LabFloppy"));
-            QVERIFY(answers.texts().value(1).startsWith(QStringLiteral("Probabilmente")));
+            QVERIFY(answers.texts().value(3).startsWith(QStringLiteral("Probabilmente")));
         }
         qunsetenv("GIUDIZI_FLOPPY_DIR");
         QCOMPARE(QDir(floppy.path()).entryList(QDir::Files | QDir::Hidden), QStringList());

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -343,7 +344,11 @@ private slots:
         QVERIFY(question.startsWith(QStringLiteral("Se sul floppy è già presente una copia")));
         QVERIFY(QDir(floppy.path()).entryList(QDir::Files).isEmpty());
 
-        clickAnswering(menu("Flessibile"), "LabFloppy", QMessageBox::Ok);
+        {
+            // Both passphrase boxes left empty: a copy without a password.
+            ModalAnswer answers(QList<int>{QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok});
+            click(menu("Flessibile"), QStringLiteral("LabFloppy"));
+        }
         QCOMPARE(m_run->endStatuses(), QList<int>({0}));
         for (const char* name : {"Valutazioni.mdb", "DBgiudix2.mdb", "stampagiudix.mdb"}) {
             QString error;
@@ -360,9 +365,9 @@ private slots:
         // No medium: said, nothing written, the program goes on.
         qputenv("GIUDIZI_FLOPPY_DIR", floppy.filePath("manca").toLocal8Bit());
         {
-            ModalAnswer answers(QList<int>{QMessageBox::Ok, QMessageBox::Ok});
+            ModalAnswer answers(QList<int>(4, QMessageBox::Ok));
             click(menu("Flessibile"), QStringLiteral("LabFloppy"));
-            QVERIFY(answers.texts().value(1).startsWith(QStringLiteral("Probabilmente")));
+            QVERIFY(answers.texts().value(3).startsWith(QStringLiteral("Probabilmente")));
         }
         qputenv("GIUDIZI_FLOPPY_DIR", floppy.path().toLocal8Bit());
 
@@ -374,9 +379,9 @@ private slots:
         addJudgment({{"nome", "VERDI"}});
         QVERIFY(QDir(floppy.path()).mkpath("stampagiudix.mdb.precedente/occupata"));
         {
-            ModalAnswer answers(QList<int>{QMessageBox::Ok, QMessageBox::Ok});
+            ModalAnswer answers(QList<int>(4, QMessageBox::Ok));
             click(menu("Flessibile"), QStringLiteral("LabFloppy"));
-            QCOMPARE(answers.texts().value(1),
+            QCOMPARE(answers.texts().value(3),
                      QStringLiteral("Probabilmente non hai inserito un Floppy nuovo. Inseriscilo e "
                                     "riprova."));
         }
@@ -402,6 +407,8 @@ private slots:
                     static_cast<QDialog*>(dialog)->accept();
                 } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                     box->button(QMessageBox::Ok)->click();
+                } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+                    input->accept(); // no password
                 }
             });
             for (int round = 0; round < 2; ++round)

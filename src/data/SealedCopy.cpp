@@ -1,5 +1,7 @@
 #include "data/SealedCopy.h"
 
+#include "data/Backup.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,16 +18,6 @@ namespace {
 QString folderMessage(const QString& folder)
 {
     return QStringLiteral("La cartella %1 non si può scrivere.").arg(folder);
-}
-
-// A folder's list of names down to the medium, after a rename into it.
-bool syncFolder(const QString& folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    const bool synced = fd >= 0 && ::fsync(fd) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    return synced;
 }
 
 // Replaces `to` at once, whether or not it exists.
@@ -89,7 +81,7 @@ public:
             }
             placed.append(name);
         }
-        if (syncFolder(dir.absolutePath()))
+        if (syncToDisk(dir.absolutePath(), true))
             return true;
         *error = folderMessage(m_folder);
         return false;
@@ -138,7 +130,7 @@ bool sealFilesWithKey(const QList<SealedFile>& files, const SealKey& key, const 
     error->clear();
     const bool whole = sealWithKey(files, key, header, out, error) && syncAndClose(out);
     if (whole && renameOver(part, info.absoluteFilePath())) {
-        if (syncFolder(dir.absolutePath()))
+        if (syncToDisk(dir.absolutePath(), true))
             return true;
         *error = QStringLiteral("La copia %1 non è stata scritta sul supporto.").arg(target);
         return false;

@@ -3,6 +3,7 @@
 #include "data/ArchiveStore.h"
 #include "data/DailyCopies.h"
 #include "data/Restore.h"
+#include "data/SealedCopy.h"
 #include "platform/BackupTarget.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
@@ -12,6 +13,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTemporaryDir>
 
 namespace giudizi {
 
@@ -26,12 +28,37 @@ struct Offer {
     QDate day;      // an automatic copy's day
 };
 
+// The sealed copy in `folder`, when there is one.
+QString sealedIn(const QString& folder)
+{
+    const QString sealed = QDir(folder).filePath(sealedCopyFileName());
+    return !folder.isEmpty() && looksSealed(sealed) ? sealed : QString();
+}
+
 bool holdsCopy(const QString& folder)
 {
     const QDir dir(folder);
-    return !folder.isEmpty() && dir.exists(QStringLiteral("Valutazioni.mdb")) &&
-           dir.exists(QStringLiteral("DBgiudix2.mdb")) &&
-           dir.exists(QStringLiteral("stampagiudix.mdb"));
+    return !folder.isEmpty() && ((dir.exists(QStringLiteral("Valutazioni.mdb")) &&
+                                  dir.exists(QStringLiteral("DBgiudix2.mdb")) &&
+                                  dir.exists(QStringLiteral("stampagiudix.mdb"))) ||
+                                 dir.exists(sealedCopyFileName()));
+}
+
+// The three files of a sealed copy opened into `into` with the passphrase
+// the teacher types; false when cancelled or refused (told).
+bool unsealed(QWidget* parent, const QString& sealed, const QString& into)
+{
+    const std::optional<QString> passphrase =
+        msg::askPassword(parent, QStringLiteral("Password della copia:"));
+    if (!passphrase)
+        return false;
+    QString reason;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool opened = unsealFiles(sealed, passphrase->toUtf8(), into, nullptr, &reason);
+    QApplication::restoreOverrideCursor();
+    if (!opened)
+        msg::info(parent, reason);
+    return opened;
 }
 
 QList<Offer> offers()
@@ -96,6 +123,15 @@ void restoreArchive(QWidget* parent)
         if (!folder)
             return;
         offer.folder = *folder;
+    }
+    // A sealed copy is opened aside first; the archive is not touched by it.
+    const QString sealed = sealedIn(offer.folder);
+    QTemporaryDir opened;
+    if (!sealed.isEmpty()) {
+        if (!opened.isValid() || !unsealed(parent, sealed, opened.path()))
+            return;
+        offer.folder = opened.path();
+        offer.day = QFileInfo(sealed).lastModified().date();
     }
     QString reason;
     std::optional<restore::CopyFacts> facts = restore::checkCopy(offer.folder, &reason);

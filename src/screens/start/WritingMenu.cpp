@@ -12,6 +12,7 @@
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
 #include "screens/Handovers.h"
+#include "screens/start/BackupFlow.h"
 #include "screens/start/Favvio.h"
 #include "screens/start/MenuStyle.h"
 #include "screens/start/RestoreFlow.h"
@@ -208,26 +209,7 @@ void WritingMenu::Labmodifica_Click()
 
 void WritingMenu::LabFloppy_Click()
 {
-    if (!msg::okCancel(this,
-                       QStringLiteral("Se sul floppy è già presente una copia dell'archivio, essa "
-                                      "verrà sovrascritta. Al termine della copia il programma "
-                                      "verrà chiuso. Non resta che riavviarlo..."),
-                       msg::Default::No))
-        return;
-    const std::optional<QString> folder = chooseBackupFolder(this);
-    if (!folder)
-        return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString reason;
-    const bool copied = backUpDatabases(dataFilesOf(archiveStore()), *folder, &reason);
-    QApplication::restoreOverrideCursor();
-    if (!copied) {
-        qWarning("giudizi: backup to %s failed: %s", qPrintable(*folder), qPrintable(reason));
-        msg::info(this, QStringLiteral("Probabilmente non hai inserito un Floppy nuovo. "
-                                       "Inseriscilo e riprova."));
-        return;
-    }
-    endProgram(0);
+    backUpArchive(this);
 }
 
 void WritingMenu::Label1_Click()

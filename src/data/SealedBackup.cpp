@@ -1,0 +1,71 @@
+#include "data/SealedBackup.h"
+
+#include "data/SealedCopy.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace giudizi {
+
+namespace {
+
+// Reads a copy through without keeping it: the whole stream authenticated.
+class Discard : public UnsealSink {
+public:
+    bool begin(const QString&, QString*) override { return true; }
+    bool write(const char*, int, QString*) override { return true; }
+};
+
+bool readsBack(const QString& sealed, const SealKey& key, QString* error)
+{
+    QFile copy(sealed);
+    Discard sink;
+    return copy.open(QIODevice::ReadOnly) && unsealWithKey(copy, key, sink, error);
+}
+
+} // namespace
+
+bool backUpSealed(const QList<BackupItem>& items, const QString& folder,
+                  const QByteArray& passphrase, QString* error)
+{
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        *error = QStringLiteral("La cartella %1 non esiste.").arg(folder);
+        return false;
+    }
+    QTemporaryDir staging;
+    if (!staging.isValid() || !backUpDatabases(items, staging.path(), error))
+        return false;
+    QList<SealedFile> files;
+    for (const BackupItem& item : items)
+        files.append({item.fileName, staging.filePath(item.fileName)});
+    const SealHeader header = newSealHeader();
+    SealKey key;
+    if (!deriveSealKey(passphrase, header, &key)) {
+        *error = QStringLiteral("Memoria insufficiente per cifrare la copia.");
+        return false;
+    }
+    const QString target = QDir(folder).filePath(sealedCopyFileName());
+    if (!sealFilesWithKey(files, key, header, target, error))
+        return false;
+    if (!readsBack(target, key, error)) {
+        *error = QStringLiteral("%1: la copia scritta non si rilegge.").arg(target);
+        return false;
+    }
+    // The medium holds the newest backup only.
+    const QDir dir(folder);
+    for (const BackupItem& item : items)
+        for (const QString& name : {item.fileName, item.fileName + QStringLiteral(".precedente")})
+            QFile::remove(dir.filePath(name));
+    syncToDisk(dir.absolutePath(), true);
+    return true;
+}
+
+void removeSealedCopy(const QString& folder)
+{
+    if (QFile::remove(QDir(folder).filePath(sealedCopyFileName())))
+        syncToDisk(QDir(folder).absolutePath(), true);
+}
+
+} // namespace giudizi
