@@ -4,14 +4,16 @@
 //                     check, sync, rename)
 //   sealed files      the three data files sealed with a fixed key into one
 //                     file, synced and renamed in (the encryption alone)
-//   encrypted backup  the plain backup into a staging folder, then those
-//                     copies sealed with a fixed key (a backup with a passphrase)
+//   encrypted backup  the program's backup with a passphrase, its key given:
+//                     the plain backup into a staging folder, those copies
+//                     sealed, the sealed copy read back whole
 //   key derivation    Argon2id at MODERATE alone, once per copy; outside the ratio
 // The ratio to read is encrypted backup / plain backup (at most 2).
 #include "ArchiveGenerator.h"
 
 #include "data/Backup.h"
 #include "data/Database.h"
+#include "data/SealedBackup.h"
 #include "data/SealedCopy.h"
 
 #include <QDir>
@@ -101,20 +103,13 @@ BENCHMARK(BM_SealedFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_EncryptedBackup(benchmark::State& state)
 {
-    QTemporaryDir staging;
     QTemporaryDir medium;
     const DrawnKey key;
     const SealHeader header = newSealHeader();
-    const QString target = QDir(medium.path()).filePath(sealedCopyFileName());
-    QList<SealedFile> copies;
-    for (const QString& name : kFiles)
-        copies.append({name, staging.filePath(name)});
     const Archive& a = readyArchive(state);
     QString error;
-    for (auto _ : state) {
-        check(backUpDatabases(a.items, staging.path(), &error), error);
-        check(sealFilesWithKey(copies, key, header, target, &error), error);
-    }
+    for (auto _ : state)
+        check(backUpSealedWithKey(a.items, medium.path(), key, header, &error), error);
 }
 BENCHMARK(BM_EncryptedBackup)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -152,7 +152,15 @@ class TestDataSafety : public QObject {
         QStringList offered;
         QList<int> left = buttons;
         DialogHandler answer([&](QWidget* dialog) {
-            if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+            auto* input = qobject_cast<QInputDialog*>(dialog);
+            if (input && input->comboBoxItems().isEmpty()) { // the passphrase
+                texts << input->labelText();
+                input->setTextValue(m_passphrases.value(0));
+                if (m_passphrases.isEmpty())
+                    input->reject();
+                else
+                    m_passphrases.removeFirst(), input->accept();
+            } else if (input) {
                 offered = input->comboBoxItems();
                 texts << input->labelText();
                 if (offered.contains(copy)) {
@@ -180,6 +188,14 @@ class TestDataSafety : public QObject {
 
     QString m_otherFolder;
     QStringList m_offered;
+    QStringList m_passphrases;
+
+    // A backup through the menu with `passphrase` typed in both boxes.
+    void backUp(const QString& passphrase)
+    {
+        ModalAnswer answers(QStringList{passphrase, passphrase});
+        click(QStringLiteral("Favviogiudix2"), QStringLiteral("LabFloppy"));
+    }
 
 private slots:
     void cleanup()
@@ -241,6 +257,102 @@ private slots:
         startAndEnter();
         QCOMPARE(archiveRows().value(0).value(QStringLiteral("giudizio")).toString(),
                  QStringLiteral("Testo 0"));
+    }
+
+    void protectedCopiesOpenOnlyWithTheirPassphrase()
+    {
+        archiveWithPupil();
+        QTemporaryDir floppy;
+        qputenv("GIUDIZI_FLOPPY_DIR", floppy.path().toLocal8Bit());
+        click(QStringLiteral("Farchiv2"), QStringLiteral("cmdmenù"));
+        const QStringList plainFiles = {"DBgiudix2.mdb", "Valutazioni.mdb", "stampagiudix.mdb"};
+        const auto onMedium = [&floppy] {
+            QStringList files = QDir(floppy.path()).entryList(QDir::Files | QDir::Hidden);
+            files.sort();
+            return files;
+        };
+        // Two passphrases that differ: said, nothing written, the program goes on.
+        {
+            // (the last text keeps the answers going for the message after the boxes)
+            ModalAnswer answers(
+                QStringList{QStringLiteral("una"), QStringLiteral("altra"), QStringLiteral("-")});
+            click(QStringLiteral("Favviogiudix2"), QStringLiteral("LabFloppy"));
+            QCOMPARE(answers.texts(),
+                     (QStringList{QStringLiteral("Se sul floppy è già presente una copia "
+                                                 "dell'archivio, essa verrà sovrascritta. Al "
+                                                 "termine della copia il programma verrà chiuso. "
+                                                 "Non resta che riavviarlo..."),
+                                  QStringLiteral("Password per proteggere la copia (lasciala "
+                                                 "vuota per una copia senza password):"),
+                                  QStringLiteral("Riscrivi la stessa password:"),
+                                  QStringLiteral("Le due password non sono uguali: non ho fatto "
+                                                 "la copia. Riprova e scrivi due volte la stessa "
+                                                 "password.")}));
+        }
+        // Cancel on the second box cancels the backup.
+        {
+            ModalAnswer answers(QStringList{QStringLiteral("una"), QString()});
+            click(QStringLiteral("Favviogiudix2"), QStringLiteral("LabFloppy"));
+        }
+        QCOMPARE(onMedium(), QStringList());
+        QCOMPARE(m_run->endStatuses(), QList<int>());
+
+        // A plain backup, then a protected one: only the sealed copy stays.
+        backUp(QStringLiteral("")); // both boxes left empty
+        QCOMPARE(onMedium(), plainFiles);
+        const auto backedUp = tablesOf(floppy.path());
+        backUp(QStringLiteral("Segreta 1"));
+        QCOMPARE(onMedium(), QStringList{QStringLiteral("giudizi-copia.gcz")});
+        QCOMPARE(m_run->endStatuses(), (QList<int>{0, 0}));
+        QFile sealed(floppy.filePath(QStringLiteral("giudizi-copia.gcz")));
+        QVERIFY(sealed.open(QIODevice::ReadOnly));
+        const QByteArray bytes = sealed.readAll();
+        sealed.close();
+        QVERIFY(!bytes.contains("ROSSI MARIO")); // nothing readable on the stick
+
+        click(QStringLiteral("Favviogiudix2"), QStringLiteral("Labstampa"));
+        saveText(QStringLiteral("Dopo la copia protetta"));
+        click(QStringLiteral("Farchiv2"), QStringLiteral("cmdmenù"));
+        const auto before = tablesOf(QStringLiteral("pergiudix"));
+        const QString medium = QStringLiteral("La copia di sicurezza in %1")
+                                   .arg(QDir::toNativeSeparators(floppy.path()));
+        const QString refused =
+            QStringLiteral("La copia non si apre: password sbagliata o copia danneggiata.");
+        // A wrong passphrase, a cut copy, one changed byte: refused, nothing changed.
+        m_passphrases = QStringList{QStringLiteral("sbagliata")};
+        QCOMPARE(restoreAnswering(medium, {}).value(2), refused);
+        QVERIFY(sealed.open(QIODevice::WriteOnly));
+        sealed.write(bytes.left(bytes.size() - 100));
+        sealed.close();
+        m_passphrases = QStringList{QStringLiteral("Segreta 1")};
+        QCOMPARE(restoreAnswering(medium, {}).value(2), refused);
+        QByteArray changed = bytes;
+        changed[changed.size() / 2] = char(changed.at(changed.size() / 2) ^ 0x01);
+        QVERIFY(sealed.open(QIODevice::WriteOnly));
+        sealed.write(changed);
+        sealed.close();
+        m_passphrases = QStringList{QStringLiteral("Segreta 1")};
+        QCOMPARE(restoreAnswering(medium, {}).value(2), refused);
+        QCOMPARE(tablesOf(QStringLiteral("pergiudix")), before);
+        QCOMPARE(m_run->endStatuses(), (QList<int>{0, 0}));
+
+        // The right passphrase on the whole copy: the tables of the backup come back.
+        QVERIFY(sealed.open(QIODevice::WriteOnly));
+        sealed.write(bytes);
+        sealed.close();
+        m_passphrases = QStringList{QStringLiteral("Segreta 1")};
+        const QStringList said = restoreAnswering(medium, {QMessageBox::Yes, QMessageBox::Ok});
+        QVERIFY2(said.value(2).startsWith(QStringLiteral("Ripristino la copia del ")),
+                 qPrintable(said.join('|')));
+        QCOMPARE(m_run->endStatuses(), (QList<int>{0, 0, 0}));
+        QCOMPARE(tablesOf(QStringLiteral("pergiudix")), backedUp);
+
+        // A plain backup after the protected one removes the sealed copy.
+        QVERIFY(startApplication());
+        startAndEnter();
+        chooseStart(QStringLiteral("Flessibile"), QStringLiteral("Medie"), 0);
+        backUp(QStringLiteral("")); // both boxes left empty
+        QCOMPARE(onMedium(), plainFiles);
     }
 
     void copiesThatFailTheirCheckAreRefused()

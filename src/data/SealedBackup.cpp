@@ -30,6 +30,18 @@ bool readsBack(const QString& sealed, const SealKey& key, QString* error)
 bool backUpSealed(const QList<BackupItem>& items, const QString& folder,
                   const QByteArray& passphrase, QString* error)
 {
+    const SealHeader header = newSealHeader();
+    SealKey key;
+    if (!deriveSealKey(passphrase, header, &key)) {
+        *error = QStringLiteral("Memoria insufficiente per cifrare la copia.");
+        return false;
+    }
+    return backUpSealedWithKey(items, folder, key, header, error);
+}
+
+bool backUpSealedWithKey(const QList<BackupItem>& items, const QString& folder, const SealKey& key,
+                         const SealHeader& header, QString* error)
+{
     if (folder.isEmpty() || !QDir(folder).exists()) {
         *error = QStringLiteral("La cartella %1 non esiste.").arg(folder);
         return false;
@@ -40,12 +52,6 @@ bool backUpSealed(const QList<BackupItem>& items, const QString& folder,
     QList<SealedFile> files;
     for (const BackupItem& item : items)
         files.append({item.fileName, staging.filePath(item.fileName)});
-    const SealHeader header = newSealHeader();
-    SealKey key;
-    if (!deriveSealKey(passphrase, header, &key)) {
-        *error = QStringLiteral("Memoria insufficiente per cifrare la copia.");
-        return false;
-    }
     const QString target = QDir(folder).filePath(sealedCopyFileName());
     if (!sealFilesWithKey(files, key, header, target, error))
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Backup.h"
+#include "data/SealedCopyFormat.h"
 
 #include <QByteArray>
 
@@ -13,6 +14,9 @@ namespace giudizi {
 // removed. false with the reason in *error; the earlier backup stays then.
 bool backUpSealed(const QList<BackupItem>& items, const QString& folder,
                   const QByteArray& passphrase, QString* error);
+// The same with the key already derived from `header` (the benchmark's way).
+bool backUpSealedWithKey(const QList<BackupItem>& items, const QString& folder, const SealKey& key,
+                         const SealHeader& header, QString* error);
 
 // After a plain backup into `folder`: the sealed copy of an earlier one goes,
 // the medium holding one backup, the newest.
