@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <fcntl.h>
 #include <memory>
 #include <unistd.h>
 

@@ -2,10 +2,8 @@
 
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
-#include "data/Backup.h"
 #include "data/DataFolder.h"
 #include "data/DbError.h"
-#include "platform/BackupTarget.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
@@ -18,7 +16,6 @@
 #include "screens/start/RestoreFlow.h"
 #include "shared/Guide.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
