@@ -11,14 +11,18 @@ namespace giudizi::msg {
 namespace {
 QMessageBox::StandardButton run(QWidget* parent, const QString& text, QMessageBox::Icon icon,
                                 QMessageBox::StandardButtons buttons,
-                                QMessageBox::StandardButton defaultButton)
+                                QMessageBox::StandardButton defaultButton,
+                                const QString& yesCaption = QStringLiteral("Sì"),
+                                const QString& noCaption = QString())
 {
     QMessageBox box(icon, QStringLiteral("Giudizi"), text, buttons, parent);
     box.setObjectName(QStringLiteral("messaggio"));
     box.setDefaultButton(defaultButton);
     // Italian captions on the standard buttons, which stay the standard ones.
     if (QAbstractButton* yes = box.button(QMessageBox::Yes))
-        yes->setText(QStringLiteral("Sì"));
+        yes->setText(yesCaption);
+    if (QAbstractButton* no = box.button(QMessageBox::No); no && !noCaption.isEmpty())
+        no->setText(noCaption);
     if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
         cancel->setText(QStringLiteral("Annulla"));
     return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -42,6 +46,14 @@ bool yesNo(QWidget* parent, const QString& text, Default defaultButton)
     return run(parent, text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                defaultButton == Default::No ? QMessageBox::No : QMessageBox::Yes) ==
            QMessageBox::Yes;
+}
+
+bool yesNo(QWidget* parent, const QString& text, const QString& yesCaption,
+           const QString& noCaption, Default defaultButton)
+{
+    return run(parent, text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+               defaultButton == Default::No ? QMessageBox::No : QMessageBox::Yes, yesCaption,
+               noCaption) == QMessageBox::Yes;
 }
 
 std::optional<int> choose(QWidget* parent, const QString& prompt, const QStringList& items)

@@ -7,6 +7,7 @@
 #include "platform/PrinterDevice.h"
 #include "platform/ScreenRegistry.h"
 #include "printing/Formstampa2.h"
+#include "printing/PrintCheck.h"
 
 #include <QTextDocument>
 #include <QTextEdit>
@@ -80,11 +81,15 @@ std::optional<FrameSetting> cardFrame(QWidget* parent)
 PrintOutcome printOnCard(const QString& text, PupilRef pupil, QWidget* parent)
 {
     pupil.term = QString::number(appState().currentTerm);
+    if (!checkBeforePrinting(parent, text, pupil))
+        return PrintOutcome::Cancelled;
     return printInFrame(cardFrame(parent), text, cardJob(pupil), parent);
 }
 
 PrintOutcome printOnVerbale(const QString& text, const PupilRef& pupil, QWidget* parent)
 {
+    if (!checkBeforePrinting(parent, text, pupil))
+        return PrintOutcome::Cancelled;
     const auto setting = readFrame(QStringLiteral("verbale"), parent,
                                    [](const Recordset& row) { return *termMargins(row, 1); });
     return printInFrame(setting, text, verbaleJob(pupil), parent);

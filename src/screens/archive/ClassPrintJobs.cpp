@@ -9,6 +9,7 @@
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
 #include "printing/CardPrint.h"
+#include "printing/PrintCheck.h"
 #include "screens/Handovers.h"
 #include "shared/AttestatoHandover.h"
 #include "shared/ClassRoll.h"
@@ -76,7 +77,7 @@ bool ClassPrintJobs::readRoll(const Recordset& results, ClassRoll& roll)
 void ClassPrintJobs::cmdSchedeClasse_Click()
 {
     ClassRoll roll;
-    if (!m_results || !readRoll(*m_results, roll))
+    if (!m_results || !readRoll(*m_results, roll) || !lookedAt(roll))
         return;
     const std::optional<FrameSetting> frame = cardFrame(m_screen);
     if (!frame)
@@ -103,7 +104,7 @@ void ClassPrintJobs::cmdAttestatiClasse_Click()
         return;
     }
     ClassRoll roll;
-    if (!readRoll(*results, roll))
+    if (!readRoll(*results, roll) || !lookedAt(roll))
         return;
     auto* sheet = ScreenRegistry::as<AttestatoSheetScreen>(attestatoScreenFor(appState()));
     auto* preview = ScreenRegistry::as<PagePreview>(QStringLiteral("frmPrintText"));
@@ -135,6 +136,14 @@ void ClassPrintJobs::cmdAttestatiClasse_Click()
             return preview->drawAttestato(page->page, device);
         });
     }
+}
+
+bool ClassPrintJobs::lookedAt(const ClassRoll& roll)
+{
+    QList<PupilText> texts;
+    for (const ClassRoll::Pupil& pupil : roll.pupils)
+        texts.append({pupil.name, pupil.judgment});
+    return checkClassBeforePrinting(m_screen, texts, roll.withoutText);
 }
 
 void ClassPrintJobs::runJob(PrinterDevice& printer, const ClassRoll& roll, const QString& what,

@@ -42,6 +42,8 @@ private:
     // tells the teacher how it went. `what` names the pieces ("schede").
     void runJob(PrinterDevice& printer, const ClassRoll& roll, const QString& what,
                 const DrawPupil& draw);
+    // The look at every text before the job; true to print.
+    bool lookedAt(const ClassRoll& roll);
     // The roll of `results`, or nothing (told) when no pupil is to print.
     bool readRoll(const Recordset& results, ClassRoll& roll);
 
