@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -439,6 +440,18 @@ private slots:
             order << model->index(r, 0).data().toString();
         QCOMPARE(order, QStringList({"COSTA", "ARDUINI", "BASSI", "ZORZI"}));
         QCOMPARE(model->index(1, 8).data().toString(), QStringLiteral("Prima riga\nseconda riga"));
+        // The judgment's whole text is its tooltip; no header and no year is cut.
+        QCOMPARE(model->index(1, 8).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("Prima riga\nseconda riga"));
+        QVERIFY(!model->index(1, 0).data(Qt::ToolTipRole).isValid());
+        const QFontMetrics metrics(grid->font());
+        for (int c = 0; c < model->columnCount(); ++c) {
+            const QString name = model->headerData(c, Qt::Horizontal).toString();
+            QVERIFY2(grid->columnWidth(c) >= metrics.horizontalAdvance(name), qPrintable(name));
+            if (name == QLatin1String("anno"))
+                QVERIFY(grid->columnWidth(c) >
+                        metrics.horizontalAdvance(QStringLiteral("2004-2005")));
+        }
 
         // The navigator moves the grid's current row.
         click(QStringLiteral("formGRIGLIA2"), QStringLiteral("Data1Ultimo"));

@@ -49,7 +49,11 @@ int ArchiveGridModel::columnCount(const QModelIndex& parent) const
 
 QVariant ArchiveGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= m_keys.size() ||
+    // The judgment column is narrow for its text: the whole text is its tooltip.
+    const bool tip = role == Qt::ToolTipRole && index.isValid() &&
+                     index.column() < m_columns.size() &&
+                     m_columns.at(index.column()) == QLatin1String("giudizio");
+    if (!index.isValid() || (role != Qt::DisplayRole && !tip) || index.row() >= m_keys.size() ||
         index.column() >= m_columns.size())
         return QVariant();
     const Row* row = rowAt(index.row());

@@ -9,10 +9,13 @@
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
@@ -41,6 +44,19 @@ constexpr int kFixedColumnWidth = 350;
 constexpr int kColumnWidths[] = {1800, 350, 850, 500,  700, 900,  1000, 1000, 4000,
                                  400,  400, 400, 400,  400, 400,  400,  400,  400,
                                  400,  400, 400, 1000, 500, 1000, 500,  400,  1000};
+// A short value each column typically holds; the judgment is read in its tooltip.
+QString typicalValue(const QString& column)
+{
+    static const QHash<QString, QString> samples = {
+        {QStringLiteral("anno"), QStringLiteral("2025-2026")},
+        {QStringLiteral("scuola"), QStringLiteral("Elementari")},
+        {QStringLiteral("seclinstra"), QStringLiteral("Spagnolo")},
+        {QStringLiteral("nomeopz1"), QStringLiteral("Nessuna")},
+        {QStringLiteral("nomeopz2"), QStringLiteral("Nessuna")},
+        {QStringLiteral("sex"), QStringLiteral("M")},
+    };
+    return samples.value(column, QStringLiteral("10"));
+}
 } // namespace
 
 formGRIGLIA2::formGRIGLIA2()
@@ -144,8 +160,25 @@ void formGRIGLIA2::refreshArchive()
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("Non riesco a leggere l'archivio:\n%1").arg(e.text()));
     }
-    for (int c = 0; c < m_model->columnCount() && c < int(std::size(kColumnWidths)); ++c)
-        m_grid->setColumnWidth(c, twipsToPixels(this, kColumnWidths[c]));
+    setColumnWidths();
+}
+
+void formGRIGLIA2::setColumnWidths()
+{
+    // Once per opening: the old widths are the least, widened so that no
+    // header and no short value is cut; the judgment keeps its width.
+    const QFontMetrics metrics(m_grid->font());
+    const int cellMargins = 2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 3);
+    const QFontMetrics headerMetrics(m_grid->horizontalHeader()->font());
+    const int headerMargins = 2 * (m_grid->style()->pixelMetric(QStyle::PM_HeaderMargin) + 2);
+    for (int c = 0; c < m_model->columnCount() && c < int(std::size(kColumnWidths)); ++c) {
+        const QString name = m_model->headerData(c, Qt::Horizontal).toString();
+        int width = twipsToPixels(this, kColumnWidths[c]);
+        if (name != QLatin1String("giudizio") && name != QLatin1String("nome"))
+            width = std::max({width, headerMetrics.horizontalAdvance(name) + headerMargins,
+                              metrics.horizontalAdvance(typicalValue(name)) + cellMargins});
+        m_grid->setColumnWidth(c, width);
+    }
 }
 
 void formGRIGLIA2::cmdARCHIVIO_Click()

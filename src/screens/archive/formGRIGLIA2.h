@@ -30,6 +30,7 @@ public:
     QTableView* grid() const { return m_grid; }
 
 private:
+    void setColumnWidths();
     QWidget* buildNavigator();
     void moveToRow(int row);
 
