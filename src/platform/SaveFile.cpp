@@ -54,6 +54,21 @@ std::optional<QString> chooseSaveFile(QWidget* parent, const QString& suggestedN
     return chosen;
 }
 
+std::optional<QString> chooseOpenFile(QWidget* parent, const QString& filter)
+{
+    QFileDialog dialog(parent, QStringLiteral("Apri"), startFolder(), filter);
+    dialog.setObjectName(QStringLiteral("apriFile"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    QSettings(QStringLiteral("Giudizi"), QStringLiteral("Giudizi"))
+        .setValue(kRemembered, QFileInfo(chosen).absolutePath());
+    return chosen;
+}
+
 QString fileNotWrittenMessage(const QString& path)
 {
     return QStringLiteral("Il file «%1» non si può scrivere: controlla che la cartella esista e "

@@ -16,6 +16,10 @@ namespace giudizi {
 std::optional<QString> chooseSaveFile(QWidget* parent, const QString& suggestedName,
                                       const QString& filter);
 
+// Asks which existing file to open (an import): an open dialog that starts
+// in the same folder as chooseSaveFile. Nothing when the teacher cancels.
+std::optional<QString> chooseOpenFile(QWidget* parent, const QString& filter);
+
 // The message for a file that could not be written (its name only).
 QString fileNotWrittenMessage(const QString& path);
 

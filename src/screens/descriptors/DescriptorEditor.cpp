@@ -12,6 +12,7 @@
 #include "printing/PlainTextPrint.h"
 #include "printing/PrintOutcome.h"
 #include "screens/Handovers.h"
+#include "screens/descriptors/CatalogueSharing.h"
 #include "shared/TypedNumbers.h"
 
 #include <QGroupBox>
@@ -86,6 +87,10 @@ DescriptorEditor::DescriptorEditor(const Setup& setup)
         {"CmdElimina", QStringLiteral("Elimina"), &DescriptorEditor::CmdElimina_Click},
         {"Cmdaiuto", QStringLiteral("Aiuto ?"), &DescriptorEditor::Cmdaiuto_Click},
         {"Cmdstampa", setup.printCaption, &DescriptorEditor::Cmdstampa_Click},
+        {"cmdEsportaCatalogo", QStringLiteral("Esporto il catalogo…"),
+         &DescriptorEditor::cmdEsportaCatalogo_Click},
+        {"cmdImportaCatalogo", QStringLiteral("Importo un catalogo…"),
+         &DescriptorEditor::cmdImportaCatalogo_Click},
         {"Cmdmenù", QStringLiteral("Menù"), &DescriptorEditor::Cmdmenu_Click},
         {"cmsESCO", QStringLiteral("Esco"), &DescriptorEditor::cmsESCO_Click},
     };
@@ -192,6 +197,11 @@ void DescriptorEditor::CmdSalva_Click()
         msg::info(this, QStringLiteral("Non c'è niente da salvare. Completare il testo"));
         return;
     }
+    if (m_text->toPlainText().size() > kMaxCatalogueText) {
+        msg::info(this, QStringLiteral("Il testo è troppo lungo: al massimo %1 caratteri.")
+                            .arg(kMaxCatalogueText));
+        return;
+    }
     if (m_number->text().isEmpty()) {
         msg::info(this, QStringLiteral("Devi inserire il numero che indica l'ORDINE di "
                                        "visualizzazione del descrittore."));
@@ -265,6 +275,23 @@ void DescriptorEditor::Cmdaiuto_Click()
 void DescriptorEditor::Cmdstampa_Click()
 {
     m_printFrame->show();
+}
+
+void DescriptorEditor::cmdEsportaCatalogo_Click()
+{
+    exportCatalogue(this, model());
+}
+
+void DescriptorEditor::cmdImportaCatalogo_Click()
+{
+    if (importCatalogue(this, model()))
+        catalogueReplaced();
+}
+
+void DescriptorEditor::catalogueReplaced()
+{
+    forgetSelection();
+    fillGrid();
 }
 
 void DescriptorEditor::printGrid(const QList<TextLine>& lines, const PrintJob& job)

@@ -2,6 +2,7 @@
 
 #include "data/DescriptorEditing.h"
 #include "platform/Screen.h"
+#include "shared/CatalogueFile.h"
 #include "shared/PlainTextLayout.h"
 #include "shared/PrintJob.h"
 
@@ -34,6 +35,8 @@ public:
     void Cmdmenu_Click();
     void cmsESCO_Click();
     virtual void Cmdstampa_Click();
+    void cmdEsportaCatalogo_Click();
+    void cmdImportaCatalogo_Click();
 
 protected:
     struct Setup {
@@ -46,6 +49,8 @@ protected:
     };
     explicit DescriptorEditor(const Setup& setup);
 
+    // The model whose catalogue the editor keeps.
+    virtual CatalogueModel model() const = 0;
     // The catalogue on show and the rows the grid lists (the working set).
     virtual CatalogueKind kind() const = 0;
     virtual std::shared_ptr<Recordset> loadWorkingSet() = 0;
@@ -58,6 +63,8 @@ protected:
     virtual void rowClicked(const CatalogueRow& row) { Q_UNUSED(row); }
     virtual DescriptorEdit editFor(int ordine, const QString& text) const;
     virtual void rowDeleted(const DeletedDescriptor& deleted) { Q_UNUSED(deleted); }
+    // After an import: what is on show, read again.
+    virtual void catalogueReplaced();
 
     // CreaTabella / ScriviGRID: the rows of the working set (loaded again
     // when `reload`) into the grid.

@@ -248,6 +248,18 @@ void FmodificRIGID::rowDeleted(const DeletedDescriptor& deleted)
     }
 }
 
+void FmodificRIGID::catalogueReplaced()
+{
+    // The titles of the new catalogue, none left over from the old one.
+    for (int i = 0; i < kAspectBoxes; ++i) {
+        m_titles.at(i)->clear();
+        m_openings.at(i)->clear();
+    }
+    Titoli();
+    forgetSelection();
+    selectAspect(m_aspect - 1);
+}
+
 void FmodificRIGID::Cmdstampa_Click()
 {
     DescriptorEditor::Cmdstampa_Click();

@@ -30,6 +30,7 @@ public:
     void printCatalogue(int index);
 
 protected:
+    CatalogueModel model() const override { return CatalogueModel::Rigid; }
     CatalogueKind kind() const override;
     std::shared_ptr<Recordset> loadWorkingSet() override;
     bool editable() const override { return m_aspect <= 10; }
@@ -37,6 +38,7 @@ protected:
     void rowClicked(const CatalogueRow& row) override;
     DescriptorEdit editFor(int ordine, const QString& text) const override;
     void rowDeleted(const DeletedDescriptor& deleted) override;
+    void catalogueReplaced() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -23,6 +23,7 @@ public:
     void cmdterzo_Click() { printTerm(3); }
 
 protected:
+    CatalogueModel model() const override { return CatalogueModel::Flexible; }
     CatalogueKind kind() const override;
     std::shared_ptr<Recordset> loadWorkingSet() override;
     bool reloadsAfterAdding() const override { return false; }
