@@ -103,6 +103,63 @@ void BM_FormatRangeOnImage(benchmark::State& state)
 }
 BENCHMARK(BM_FormatRangeOnImage)->Unit(benchmark::kMicrosecond);
 
+// LabSpazio's figures for a 2,000-character judgment (the whole text laid out
+// at the frame's width, the frame's room) beside the
+// card print's own layout of it without drawing (page after page into the
+// same frame on the same device).
+QString longJudgment()
+{
+    QString text;
+    while (text.size() < 2000)
+        text += judgment() + QLatin1Char(' ');
+    return text.left(2000);
+}
+
+void BM_CardFitFigures(benchmark::State& state)
+{
+    static Setup setup;
+    const QString text = longJudgment();
+    PrinterDevice printer;
+    const std::optional<FrameSetting> frame = cardFrameToCome();
+    if (!frame)
+        state.SkipWithError("no frame");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cardFit(printer, *frame, text).lines);
+}
+BENCHMARK(BM_CardFitFigures)->Unit(benchmark::kMicrosecond);
+
+// What the label reads besides: the frame of the current term.
+void BM_CardFrameRead(benchmark::State& state)
+{
+    static Setup setup;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cardFrameToCome().has_value());
+}
+BENCHMARK(BM_CardFrameRead)->Unit(benchmark::kMicrosecond);
+
+void BM_CardLayoutWithoutDrawing(benchmark::State& state)
+{
+    static Setup setup;
+    const QString text = longJudgment();
+    PrinterDevice printer;
+    const std::optional<FrameSetting> frame = cardFrameToCome();
+    printer.setFontName(QStringLiteral("Arial"));
+    printer.setFontSize(frame->fontSize);
+    const QFont font(QStringLiteral("Arial"), frame->fontSize);
+    const QRectF rect = framePixels(printer, frame->margins);
+    for (auto _ : state) {
+        int start = 0;
+        while (start < text.size()) {
+            const int next = measureRange(printer.paintDevice(), text, start, font, rect);
+            if (next <= start)
+                break;
+            start = next;
+        }
+        benchmark::DoNotOptimize(start);
+    }
+}
+BENCHMARK(BM_CardLayoutWithoutDrawing)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)

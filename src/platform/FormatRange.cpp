@@ -25,7 +25,7 @@ int breakLength(const QString& text, int i)
 }
 
 int layoutRange(QPainter* painter, const QPaintDevice* device, const QString& text, int start,
-                const QFont& font, const QRectF& rect)
+                const QFont& font, const QRectF& rect, int* lines = nullptr)
 {
     const int length = static_cast<int>(text.size());
     start = qBound(0, start, length);
@@ -62,6 +62,8 @@ int layoutRange(QPainter* painter, const QPaintDevice* device, const QString& te
             line.setPosition(QPointF(0, y));
             y += line.height();
             placed.append(line);
+            if (lines)
+                ++*lines;
         }
         layout.endLayout();
         if (painter) {
@@ -87,6 +89,26 @@ int measureRange(const QPaintDevice* device, const QString& text, int start, con
                  const QRectF& rect)
 {
     return layoutRange(nullptr, device, text, start, font, rect);
+}
+
+RangeFill measureFill(const QPaintDevice* device, const QString& text, const QFont& font,
+                      const QRectF& rect)
+{
+    RangeFill fill;
+    if (!(rect.width() > 0) || !(rect.height() > 0))
+        return fill;
+    // One line of the font, as the layout makes it, gives the rectangle's room.
+    QTextLayout probe(QStringLiteral("X"), font, const_cast<QPaintDevice*>(device));
+    probe.beginLayout();
+    QTextLine line = probe.createLine();
+    line.setLineWidth(rect.width());
+    probe.endLayout();
+    if (line.height() > 0)
+        fill.capacity = static_cast<int>((rect.height() + kSlack) / line.height());
+    // The whole text in a rectangle as tall as it needs.
+    const QRectF unbounded(rect.topLeft(), QSizeF(rect.width(), 1e12));
+    layoutRange(nullptr, device, text, 0, font, unbounded, &fill.lines);
+    return fill;
 }
 
 } // namespace giudizi

@@ -22,4 +22,13 @@ int formatRange(QPainter& painter, const QString& text, int start, const QFont& 
 int measureRange(const QPaintDevice* device, const QString& text, int start, const QFont& font,
                  const QRectF& rect);
 
+// How `text` sits in `rect` with that layout: the lines the whole text takes
+// at the rectangle's width, and the lines the rectangle holds.
+struct RangeFill {
+    int lines = 0;
+    int capacity = 0;
+};
+RangeFill measureFill(const QPaintDevice* device, const QString& text, const QFont& font,
+                      const QRectF& rect);
+
 } // namespace giudizi

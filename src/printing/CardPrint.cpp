@@ -3,6 +3,7 @@
 #include "data/AppState.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
+#include "platform/FormatRange.h"
 #include "platform/MessageBox.h"
 #include "platform/PrinterDevice.h"
 #include "platform/ScreenRegistry.h"
@@ -67,15 +68,51 @@ PrintOutcome printInFrame(const std::optional<FrameSetting>& setting, const QStr
 }
 } // namespace
 
+namespace {
+// The current term's margins, or where the previous card went.
+FrameMargins currentTermMargins(const Recordset& row)
+{
+    std::optional<FrameMargins> term = termMargins(row, appState().currentTerm);
+    if (!term)
+        term = previousMargins() ? previousMargins() : termMargins(row, 1);
+    return *term;
+}
+} // namespace
+
 std::optional<FrameSetting> cardFrame(QWidget* parent)
 {
     return readFrame(QStringLiteral("scheda"), parent, [](const Recordset& row) {
-        std::optional<FrameMargins> term = termMargins(row, appState().currentTerm);
-        if (!term)
-            term = previousMargins() ? previousMargins() : termMargins(row, 1);
-        previousMargins() = term;
-        return *term;
+        previousMargins() = currentTermMargins(row);
+        return *previousMargins();
     });
+}
+
+std::optional<FrameSetting> cardFrameToCome()
+{
+    try {
+        auto row = openPositionRow(QStringLiteral("scheda"));
+        FrameSetting setting;
+        // The size the print would take, without storing the default as it does.
+        bool ok = false;
+        const int size = row->field(QStringLiteral("DimCar")).toInt(&ok);
+        setting.fontSize = ok && size > 0 ? size : kDefaultPrintFontSize;
+        setting.margins = currentTermMargins(*row);
+        setting.margins.left = std::lround(setting.margins.left);
+        return setting;
+    } catch (const DbError&) {
+        return std::nullopt;
+    }
+}
+
+CardFit cardFit(PrinterDevice& printer, const FrameSetting& frame, const QString& text)
+{
+    printer.setFontName(QStringLiteral("Arial"));
+    printer.setFontSize(frame.fontSize);
+    // The holder's font, without filling the holder: nothing is printed here.
+    const QFont font = Formstampa2::printFont(frame.fontSize);
+    const RangeFill fill =
+        measureFill(printer.paintDevice(), text, font, framePixels(printer, frame.margins));
+    return CardFit{fill.lines, fill.capacity};
 }
 
 PrintOutcome printOnCard(const QString& text, PupilRef pupil, QWidget* parent)

@@ -22,6 +22,20 @@ struct FrameSetting {
 // print settings could not be read (the teacher was told, over `parent`).
 std::optional<FrameSetting> cardFrame(QWidget* parent);
 
+// The same frame as the next card print would take, read without a word to
+// the teacher and without moving anything; nothing when it cannot be read.
+std::optional<FrameSetting> cardFrameToCome();
+
+// How a judgment sits in a card frame: the lines it takes, the lines the
+// frame holds.
+struct CardFit {
+    int lines = 0;
+    int capacity = 0;
+    bool fits() const { return lines <= capacity; }
+};
+// Laid out as the card print lays it out, on `printer`'s metrics.
+CardFit cardFit(PrinterDevice& printer, const FrameSetting& frame, const QString& text);
+
 // Prints a judgment into the frame of the ministerial card: the margins of the
 // current term and the font size of the card's posizione row, through the
 // hidden holder Formstampa2, on the destination the teacher set. `pupil`

@@ -17,10 +17,16 @@ Formstampa2::Formstampa2()
     move(0, 0);
 }
 
-void Formstampa2::setPrintText(const QString& text, int points)
+QFont Formstampa2::printFont(int points)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(points);
+    return font;
+}
+
+void Formstampa2::setPrintText(const QString& text, int points)
+{
+    const QFont font = printFont(points);
     m_box->setFont(font);
     m_box->document()->setDefaultFont(font);
     m_box->setPlainText(text);

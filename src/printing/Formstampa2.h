@@ -2,6 +2,7 @@
 
 #include "platform/Screen.h"
 
+class QFont;
 class QTextEdit;
 
 namespace giudizi {
@@ -18,6 +19,8 @@ public:
     QTextEdit* box() const { return m_box; }
     // Takes the text as plain text, in Arial at `points`.
     void setPrintText(const QString& text, int points);
+    // The font the text is printed in at `points`.
+    static QFont printFont(int points);
 
 private:
     QTextEdit* m_box = nullptr;

@@ -1,6 +1,7 @@
 #include "screens/archive/ArchiveRowDisplay.h"
 
 #include "platform/Widgets.h"
+#include "printing/CardFitLabel.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -78,6 +79,7 @@ ArchiveRowDisplay::ArchiveRowDisplay(bool media, QWidget* parent)
     font.setPointSize(12);
     m_text->setFont(font);
     root->addWidget(m_text, 1);
+    root->addWidget(new CardFitLabel(m_text, this));
     connect(m_text, &QTextEdit::textChanged, this, &ArchiveRowDisplay::judgmentChanged);
 
     m_school = makeLabel(QStringLiteral("LabScuola"), QString(), this);

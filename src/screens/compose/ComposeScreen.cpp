@@ -11,6 +11,7 @@
 #include "platform/ProgramEnd.h"
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
+#include "printing/CardFitLabel.h"
 #include "printing/CardPrint.h"
 #include "screens/Handovers.h"
 #include "screens/PreparaAttestato.h"
@@ -109,6 +110,7 @@ ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptio
     QFont font = m_text->font();
     font.setPointSize(12);
     m_text->setFont(font);
+    m_spazio = new CardFitLabel(m_text, this);
 
     m_successivo =
         makeButton(QStringLiteral("cmdsuccessivo"), QStringLiteral("SCRIVO IL GIUDIZIO"), this);

@@ -78,6 +78,7 @@ protected:
     QGridLayout* buttonGrid() const { return m_buttons; }
 
     QTextEdit* m_text = nullptr;
+    QLabel* m_spazio = nullptr; // how the text sits in the card frame
     QLabel* m_termCaption = nullptr;
     QLabel* m_pupilName = nullptr;
     QListWidget* m_list1 = nullptr;

@@ -42,6 +42,7 @@ Fgiudix2::Fgiudix2()
     leftColumn()->addWidget(m_list1, 1);
     leftColumn()->addWidget(m_list2);
     rightColumn()->addWidget(m_text, 1);
+    rightColumn()->addWidget(m_spazio);
     buildWordPad();
     rightColumn()->addLayout(buttonGrid());
 

@@ -51,6 +51,7 @@ FgiudixRIGID::FgiudixRIGID()
     m_avanzamento = makeButton(QStringLiteral("CmdAvanzamento"), kAdotta, this);
     leftColumn()->addWidget(m_avanzamento);
     rightColumn()->addWidget(m_text, 1);
+    rightColumn()->addWidget(m_spazio);
     rightColumn()->addLayout(buttonGrid());
 
     m_list2->setEnabled(false);
