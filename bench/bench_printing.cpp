@@ -120,7 +120,7 @@ void BM_CardFitFigures(benchmark::State& state)
     static Setup setup;
     const QString text = longJudgment();
     PrinterDevice printer;
-    const std::optional<FrameSetting> frame = cardFrameToCome();
+    const std::optional<FrameSetting> frame = cardFrameToCome(1);
     if (!frame)
         state.SkipWithError("no frame");
     for (auto _ : state)
@@ -133,7 +133,7 @@ void BM_CardFrameRead(benchmark::State& state)
 {
     static Setup setup;
     for (auto _ : state)
-        benchmark::DoNotOptimize(cardFrameToCome().has_value());
+        benchmark::DoNotOptimize(cardFrameToCome(1).has_value());
 }
 BENCHMARK(BM_CardFrameRead)->Unit(benchmark::kMicrosecond);
 
@@ -142,7 +142,7 @@ void BM_CardLayoutWithoutDrawing(benchmark::State& state)
     static Setup setup;
     const QString text = longJudgment();
     PrinterDevice printer;
-    const std::optional<FrameSetting> frame = cardFrameToCome();
+    const std::optional<FrameSetting> frame = cardFrameToCome(1);
     printer.setFontName(QStringLiteral("Arial"));
     printer.setFontSize(frame->fontSize);
     const QFont font(QStringLiteral("Arial"), frame->fontSize);

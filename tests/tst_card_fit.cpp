@@ -150,6 +150,19 @@ private slots:
         QCOMPARE(write(words(full)).lines, capacity);
         QVERIFY(write(words(full + 1)).lines == capacity + 1);
         QVERIFY(label()->styleSheet().contains(QStringLiteral("#c00000"))); // said in red
+
+        // The archive shows the same figures for the stored text, in the frame
+        // its own card print would take.
+        const QString lastCaption = label()->text();
+        click(kCompose, QStringLiteral("Cmdmenù"));
+        click(QStringLiteral("Favviogiudix2"), QStringLiteral("Labstampa"));
+        click(QStringLiteral("Farchiv2"), QStringLiteral("cmdalunno"));
+        find<QLineEdit>(QStringLiteral("Farchiv2"), QStringLiteral("Text1"))
+            ->setText(QStringLiteral("ROSSI MARIO"));
+        click(QStringLiteral("Farchiv2"), QStringLiteral("cmdok"));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            find<QLabel>(QStringLiteral("Farchiv2"), QStringLiteral("LabSpazio"))->text(),
+            lastCaption, 500);
     }
 };
 

@@ -12,9 +12,10 @@ namespace {
 constexpr int kPauseMs = 300;
 } // namespace
 
-CardFitLabel::CardFitLabel(QTextEdit* box, QWidget* parent)
+CardFitLabel::CardFitLabel(QTextEdit* box, std::function<int()> term, QWidget* parent)
     : QLabel(parent)
     , m_box(box)
+    , m_term(std::move(term))
 {
     setObjectName(QStringLiteral("LabSpazio"));
     m_pause.setSingleShot(true);
@@ -34,7 +35,7 @@ void CardFitLabel::showEvent(QShowEvent* event)
 void CardFitLabel::refresh()
 {
     m_pause.stop();
-    const std::optional<FrameSetting> frame = cardFrameToCome();
+    const std::optional<FrameSetting> frame = cardFrameToCome(m_term());
     if (!frame) {
         clear();
         return;

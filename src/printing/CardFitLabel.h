@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 class QTextEdit;
@@ -16,7 +17,8 @@ class PrinterDevice;
 class CardFitLabel : public QLabel {
     Q_OBJECT
 public:
-    CardFitLabel(QTextEdit* box, QWidget* parent);
+    // `term`: the term the next card print of the screen would take.
+    CardFitLabel(QTextEdit* box, std::function<int()> term, QWidget* parent);
     ~CardFitLabel() override;
 
     // Works the figures out now (they follow the box by themselves).
@@ -27,6 +29,7 @@ protected:
 
 private:
     QTextEdit* m_box;
+    std::function<int()> m_term;
     QTimer m_pause;
     std::unique_ptr<PrinterDevice> m_device;
 };

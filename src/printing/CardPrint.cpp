@@ -69,10 +69,10 @@ PrintOutcome printInFrame(const std::optional<FrameSetting>& setting, const QStr
 } // namespace
 
 namespace {
-// The current term's margins, or where the previous card went.
-FrameMargins currentTermMargins(const Recordset& row)
+// A term's margins, or where the previous card went.
+FrameMargins marginsOfTerm(const Recordset& row, int termNumber)
 {
-    std::optional<FrameMargins> term = termMargins(row, appState().currentTerm);
+    std::optional<FrameMargins> term = termMargins(row, termNumber);
     if (!term)
         term = previousMargins() ? previousMargins() : termMargins(row, 1);
     return *term;
@@ -82,12 +82,12 @@ FrameMargins currentTermMargins(const Recordset& row)
 std::optional<FrameSetting> cardFrame(QWidget* parent)
 {
     return readFrame(QStringLiteral("scheda"), parent, [](const Recordset& row) {
-        previousMargins() = currentTermMargins(row);
+        previousMargins() = marginsOfTerm(row, appState().currentTerm);
         return *previousMargins();
     });
 }
 
-std::optional<FrameSetting> cardFrameToCome()
+std::optional<FrameSetting> cardFrameToCome(int term)
 {
     try {
         auto row = openPositionRow(QStringLiteral("scheda"));
@@ -96,7 +96,7 @@ std::optional<FrameSetting> cardFrameToCome()
         bool ok = false;
         const int size = row->field(QStringLiteral("DimCar")).toInt(&ok);
         setting.fontSize = ok && size > 0 ? size : kDefaultPrintFontSize;
-        setting.margins = currentTermMargins(*row);
+        setting.margins = marginsOfTerm(*row, term);
         setting.margins.left = std::lround(setting.margins.left);
         return setting;
     } catch (const DbError&) {

@@ -22,9 +22,10 @@ struct FrameSetting {
 // print settings could not be read (the teacher was told, over `parent`).
 std::optional<FrameSetting> cardFrame(QWidget* parent);
 
-// The same frame as the next card print would take, read without a word to
-// the teacher and without moving anything; nothing when it cannot be read.
-std::optional<FrameSetting> cardFrameToCome();
+// The same frame as the next card print of `term` would take, read without a
+// word to the teacher and without moving anything; nothing when it cannot be
+// read.
+std::optional<FrameSetting> cardFrameToCome(int term);
 
 // How a judgment sits in a card frame: the lines it takes, the lines the
 // frame holds.

@@ -1,7 +1,9 @@
 #include "screens/archive/ArchiveRowDisplay.h"
 
+#include "data/AppState.h"
 #include "platform/Widgets.h"
 #include "printing/CardFitLabel.h"
+#include "shared/TypedNumbers.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -79,7 +81,15 @@ ArchiveRowDisplay::ArchiveRowDisplay(bool media, QWidget* parent)
     font.setPointSize(12);
     m_text->setFont(font);
     root->addWidget(m_text, 1);
-    root->addWidget(new CardFitLabel(m_text, this));
+    // The card print takes the term of the last search, or of the row on
+    // show when there was none.
+    root->addWidget(new CardFitLabel(
+        m_text,
+        [this] {
+            const int term = appState().currentTerm;
+            return term != 0 ? term : leadingNumber(shownTerm());
+        },
+        this));
     connect(m_text, &QTextEdit::textChanged, this, &ArchiveRowDisplay::judgmentChanged);
 
     m_school = makeLabel(QStringLiteral("LabScuola"), QString(), this);

@@ -110,7 +110,8 @@ ComposeScreen::ComposeScreen(const QString& title, const QStringList& areaCaptio
     QFont font = m_text->font();
     font.setPointSize(12);
     m_text->setFont(font);
-    m_spazio = new CardFitLabel(m_text, this);
+    m_spazio = new CardFitLabel(
+        m_text, [] { return static_cast<int>(appState().currentTerm); }, this);
 
     m_successivo =
         makeButton(QStringLiteral("cmdsuccessivo"), QStringLiteral("SCRIVO IL GIUDIZIO"), this);
