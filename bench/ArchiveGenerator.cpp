@@ -4,6 +4,7 @@
 #include "data/Database.h"
 
 #include <QSqlQuery>
+#include <sqlite3.h>
 
 namespace giudizi::bench {
 
@@ -39,6 +40,23 @@ bool generateArchive(const QString& folder, int rows, QString* error)
     }
     transaction.commit();
     return true;
+}
+
+GeneratedArchive::GeneratedArchive(int rows, const std::function<void(Database&)>& fill)
+{
+    QString error;
+    const QString folder = dir.path() + QStringLiteral("/pergiudix");
+    if (!generateArchive(folder, rows, &error))
+        qFatal("%s", qPrintable(error));
+    path = folder + QStringLiteral("/Valutazioni.mdb");
+    db = Database::open(path, &error);
+    if (!db)
+        qFatal("%s", qPrintable(error));
+    if (fill)
+        fill(*db);
+    if (sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK)
+        qFatal("cannot open %s", qPrintable(path));
 }
 
 } // namespace giudizi::bench

@@ -10,6 +10,7 @@
 //                  vs one raw ordered statement written with QTextStream
 // The panorama's memory is measured by bench_panorama_memory (see there).
 #include "ArchiveGenerator.h"
+#include "CoreBenchmarkMain.h"
 
 #include "data/ArchiveGridModel.h"
 #include "data/ArchiveRow.h"
@@ -18,7 +19,6 @@
 #include "data/Recordset.h"
 #include "shared/JudgmentExport.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -33,28 +33,9 @@ namespace {
 constexpr int kRows = 100000;
 constexpr int kFirstScreenRows = 30;
 
-struct Archive {
-    QTemporaryDir dir;
-    QString path;
-    std::shared_ptr<Database> db;
-    sqlite3* raw = nullptr;
-    Archive()
-    {
-        QString error;
-        const QString folder = dir.path() + QStringLiteral("/pergiudix");
-        if (!bench::generateArchive(folder, kRows, &error))
-            qFatal("%s", qPrintable(error));
-        path = folder + QStringLiteral("/Valutazioni.mdb");
-        db = Database::open(path, &error);
-        if (!db || sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY,
-                                   nullptr) != SQLITE_OK)
-            qFatal("cannot open %s", qPrintable(path));
-    }
-};
-
-Archive& archive()
+bench::GeneratedArchive& archive()
 {
-    static Archive a;
+    static bench::GeneratedArchive a(kRows);
     return a;
 }
 
@@ -197,10 +178,5 @@ BENCHMARK(BM_RawCsvExport)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    archive();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runCoreBenchmarks(argc, argv, [] { archive(); });
 }

@@ -5,7 +5,6 @@
 namespace giudizi {
 
 namespace {
-constexpr QChar kSeparator = QLatin1Char(';');
 constexpr QChar kQuote = QLatin1Char('"');
 constexpr QChar kCR = QLatin1Char('\r');
 constexpr QChar kLF = QLatin1Char('\n');
@@ -13,8 +12,9 @@ constexpr QChar kLF = QLatin1Char('\n');
 // Walks the text once, a character at a time.
 class Parser {
 public:
-    explicit Parser(QStringView text)
+    Parser(QStringView text, QChar separator)
         : m_text(text)
+        , m_separator(separator)
     {
     }
 
@@ -57,7 +57,7 @@ private:
             }
             return;
         }
-        if (c == kSeparator) {
+        if (!m_separator.isNull() && c == m_separator) {
             endField();
         } else if (c == kCR || c == kLF) {
             if (c == kCR && next() == kLF)
@@ -66,8 +66,8 @@ private:
             ++m_line;
             m_recordLine = m_line;
         } else if (m_closed) {
-            fault(m_line, QStringLiteral("dopo le virgolette di chiusura deve venire «;» o la "
-                                         "fine della riga."));
+            fault(m_line, QStringLiteral("dopo le virgolette di chiusura deve venire il "
+                                         "separatore o la fine della riga."));
         } else if (c == kQuote && m_field.isEmpty()) {
             m_inQuotes = true;
             m_quoted = true;
@@ -105,6 +105,7 @@ private:
     }
 
     QStringView m_text;
+    QChar m_separator;
     qsizetype m_pos = 0;
     int m_line = 1;
     int m_recordLine = 1;
@@ -117,11 +118,16 @@ private:
 };
 } // namespace
 
-CsvContent readCsv(QStringView text)
+CsvContent splitCsv(QStringView text, QChar separator)
 {
     if (text.startsWith(QChar(0xFEFF)))
         text = text.mid(1);
-    return Parser(text).run();
+    return Parser(text, separator).run();
+}
+
+CsvContent readCsv(QStringView text)
+{
+    return splitCsv(text, QLatin1Char(';'));
 }
 
 CsvContent readCsv(const QByteArray& bytes)
@@ -135,6 +141,25 @@ CsvContent readCsv(const QByteArray& bytes)
         return content;
     }
     return readCsv(QStringView(text));
+}
+
+QChar detectSeparator(QStringView headerLine)
+{
+    const QChar candidates[] = {QLatin1Char(';'), QLatin1Char('\t'), QLatin1Char(',')};
+    int counts[3] = {0, 0, 0};
+    bool quoted = false;
+    for (const QChar c : headerLine) {
+        if (c == kQuote)
+            quoted = !quoted;
+        for (int k = 0; k < 3 && !quoted; ++k)
+            if (c == candidates[k])
+                ++counts[k];
+    }
+    int best = 0;
+    for (int k = 1; k < 3; ++k)
+        if (counts[k] > counts[best])
+            best = k;
+    return counts[best] > 0 ? candidates[best] : QChar();
 }
 
 } // namespace giudizi

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QVector>
 
 namespace giudizi {
@@ -22,13 +23,20 @@ struct CsvContent {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads the CSV files CsvWriter writes and the ones spreadsheets save:
-// UTF-8 with or without a byte-order mark, ';' between fields, rows ended by
-// CR LF, LF or CR, fields between quotes (RFC 4180) holding ';', doubled
-// quotes and line breaks. Blank lines are passed over. A quote that is never
-// closed, or a quote that stands inside an unquoted field or after a closing
-// one, is a fault.
-CsvContent readCsv(const QByteArray& bytes);
+// The reading side of CsvWriter, and of the files spreadsheets and school
+// registers save (RFC 4180): fields between `separator`s (a null separator
+// reads each line as one field), rows ended by CR LF, LF or CR, fields
+// between quotes holding separators, doubled quotes and line breaks. Blank
+// lines are passed over. A quote that is never closed, or a quote that stands
+// inside an unquoted field or after a closing one, is a fault.
+CsvContent splitCsv(QStringView text, QChar separator);
+// The same over ';', from text or from UTF-8 bytes (with or without a
+// byte-order mark; other bytes are a fault).
 CsvContent readCsv(QStringView text);
+CsvContent readCsv(const QByteArray& bytes);
+
+// The separator of a header line: the most frequent of ';', tab and ','
+// outside quotes (';' first on a tie); null when it has none.
+QChar detectSeparator(QStringView headerLine);
 
 } // namespace giudizi

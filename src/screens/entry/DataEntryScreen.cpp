@@ -3,22 +3,27 @@
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
 #include "data/DbError.h"
+#include "data/KnownPupils.h"
 #include "data/PupilRow.h"
 #include "platform/ClickLabel.h"
 #include "platform/Colors.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
+#include "screens/entry/ClassListImportFlow.h"
 #include "shared/Composition.h"
 #include "shared/SchoolYears.h"
 #include "shared/TypedNumbers.h"
 
 #include <QComboBox>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace giudizi {
@@ -28,6 +33,13 @@ const QString kDuplicate =
     QStringLiteral("C'è già, in archivio, un giudizio su questo alunno.\n\r Se intendi "
                    "MODIFICARLO/SOSTITUIRLO clicca su SI'\n\rSe vuoi conservarlo e aggiungerne "
                    "uno NUOVO, clicca su NO");
+// The class must be a number; `retry` says how to go on.
+QString classNotNumber(const QString& retry)
+{
+    return QStringLiteral("La classe deve essere un numero intero maggiore di zero (per esempio "
+                          "1, 2 o 3). Correggila e %1.")
+        .arg(retry);
+}
 
 } // namespace
 
@@ -90,16 +102,34 @@ DataEntryScreen::DataEntryScreen(bool media)
     m_opz2->setObjectName(QStringLiteral("TxtNomOpz2"));
     form->addRow(QStringLiteral("Attività opzionale 2"), m_opz2);
 
+    auto* import = makeButton(QStringLiteral("cmdImportaElenco"),
+                              QStringLiteral("Importo l'elenco della classe…"), this);
     auto* ok = makeButton(QStringLiteral("cmdfatto"), QStringLiteral("OK"), this);
     ok->setDefault(true);
     ok->setMinimumWidth(120);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(import);
     buttons->addStretch();
     buttons->addWidget(ok);
     root->addSpacing(8);
     root->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &DataEntryScreen::cmdfatto_Click);
-    connect(m_name, &QLineEdit::returnPressed, this, &DataEntryScreen::cmdfatto_Click);
+    connect(import, &QPushButton::clicked, this, &DataEntryScreen::cmdImportaElenco_Click);
+
+    m_knownNames = new QStringListModel(this);
+    m_completer = new QCompleter(m_knownNames, this);
+    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_completer->setFilterMode(Qt::MatchContains);
+    m_name->setCompleter(m_completer);
+    // Enter on an offered name picks it; only the next Enter confirms.
+    connect(m_name, &QLineEdit::returnPressed, this, [this] {
+        if (!m_completer->popup()->isVisible())
+            cmdfatto_Click();
+    });
+    connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this,
+            &DataEntryScreen::knownNamePicked);
+    for (QComboBox* box : {m_class, m_section, m_year})
+        connect(box, &QComboBox::currentTextChanged, this, &DataEntryScreen::refreshKnownNames);
 
     // Typing a class (not picking one) sets the class the rigid catalogue follows.
     connect(m_class->lineEdit(), &QLineEdit::textEdited, this, [](const QString& text) {
@@ -114,6 +144,66 @@ DataEntryScreen::DataEntryScreen(bool media)
     }
     m_name->clear();
     adjustSize();
+}
+
+void DataEntryScreen::showEvent(QShowEvent* event)
+{
+    // Names entered or imported since the last showing are offered too.
+    refreshKnownNames();
+    Screen::showEvent(event);
+}
+
+std::optional<ClassKey> DataEntryScreen::chosenClass() const
+{
+    const auto classe = parseClassOrTerm(m_class->currentText());
+    if (!classe)
+        return std::nullopt;
+    return ClassKey{*classe, m_section->currentText().trimmed(), m_year->currentText().trimmed()};
+}
+
+void DataEntryScreen::refreshKnownNames()
+{
+    m_known.clear();
+    const auto key = chosenClass();
+    const auto archive = archiveStore().ArchiveDb;
+    if (key && archive) {
+        try {
+            m_known = knownPupils(*archive, *key);
+        } catch (const DbError&) {
+            // Only a help to typing: the name is typed as it always was.
+        }
+    }
+    QStringList names;
+    for (const KnownPupil& pupil : std::as_const(m_known))
+        names << pupil.nome;
+    m_knownNames->setStringList(names);
+}
+
+void DataEntryScreen::knownNamePicked(const QString& name)
+{
+    // The box takes the name by itself only while it holds the focus.
+    m_name->setText(name);
+    for (const KnownPupil& pupil : std::as_const(m_known)) {
+        if (pupil.nome != name)
+            continue;
+        if (pupil.sesso == QLatin1String("M"))
+            LabM_Click();
+        else if (pupil.sesso == QLatin1String("F"))
+            LabF_Click();
+        return;
+    }
+}
+
+void DataEntryScreen::cmdImportaElenco_Click()
+{
+    const auto key = chosenClass();
+    if (!key) {
+        msg::info(this, classNotNumber(QStringLiteral("importa di nuovo l'elenco")));
+        m_class->setFocus();
+        return;
+    }
+    if (importClassList(this, archiveStore().ArchiveDb, *key))
+        refreshKnownNames();
 }
 
 void DataEntryScreen::resetSexLabels()
@@ -162,9 +252,7 @@ bool DataEntryScreen::collect(PupilData& pupil)
 {
     const auto classe = parseClassOrTerm(m_class->currentText());
     if (!classe) {
-        msg::info(this, QStringLiteral("La classe deve essere un numero intero maggiore di zero "
-                                       "(per esempio 1, 2 o 3). Correggila e clicca di nuovo su "
-                                       "OK."));
+        msg::info(this, classNotNumber(QStringLiteral("clicca di nuovo su OK")));
         m_class->setFocus();
         return false;
     }

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "data/KnownPupils.h"
 #include "platform/Screen.h"
 #include "screens/Handovers.h"
 
+#include <QList>
+#include <optional>
+
 class QComboBox;
+class QCompleter;
 class QLineEdit;
 class QPushButton;
+class QStringListModel;
 
 namespace giudizi {
 
@@ -26,11 +32,19 @@ public:
     void LabM_Click();
     void LabF_Click();
     void cmdfatto_Click();
+    void cmdImportaElenco_Click();
 
 protected:
     DataEntryScreen(bool media);
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The class, section and year chosen; nothing while the class is not a number.
+    std::optional<ClassKey> chosenClass() const;
+    // The names the completion offers, read again for the class chosen.
+    void refreshKnownNames();
+    // A name picked from the completion: an imported one brings its sex.
+    void knownNamePicked(const QString& name);
     void resetSexLabels();
     bool collect(PupilData& pupil);
     bool storeRow(const PupilData& pupil);
@@ -47,6 +61,9 @@ private:
     QLineEdit* m_opz2 = nullptr;
     ClickLabel* m_male = nullptr;
     ClickLabel* m_female = nullptr;
+    QCompleter* m_completer = nullptr;
+    QStringListModel* m_knownNames = nullptr;
+    QList<KnownPupil> m_known;
 };
 
 } // namespace giudizi

@@ -1,0 +1,18 @@
+#include "CoreBenchmarkMain.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+
+namespace giudizi::bench {
+
+int runCoreBenchmarks(int argc, char** argv, const std::function<void()>& prepare)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    prepare();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+} // namespace giudizi::bench
