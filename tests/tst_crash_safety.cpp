@@ -201,24 +201,11 @@ private slots:
         int next = 0;
         int hotJournals = 0;
         for (int round = 0; round < kills; ++round) {
-            QProcess child;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QString::fromLatin1(kChildVariable), QString::number(next));
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-            child.setProcessEnvironment(env);
-            child.setWorkingDirectory(work.path());
-            child.start(QCoreApplication::applicationFilePath(), {});
-            QVERIFY(child.waitForStarted());
             // The next copy starts on the folder normally.
-            QVERIFY2(child.waitForReadyRead(30000),
-                     qPrintable(QStringLiteral("round %1").arg(round)));
-            QThread::msleep(random.bounded(1, 120));
-            ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
-            QVERIFY(child.waitForFinished(30000));
-            const QStringList lines =
-                QString::fromLatin1(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-            QVERIFY2(lines.value(0) == QLatin1String("ready"),
-                     qPrintable(lines.join(' ') + child.readAllStandardError()));
+            const QString out = killedChild(kChildVariable, QString::number(next), work.path(),
+                                            round, random.bounded(1, 120));
+            const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+            QVERIFY2(lines.value(0) == QLatin1String("ready"), qPrintable(out));
             for (const QString& line : lines.mid(1)) {
                 QVERIFY2(line.startsWith(QLatin1String("saved ")), qPrintable(line));
                 const int i = line.mid(6).toInt();
@@ -256,22 +243,9 @@ private slots:
         QHash<int, int> found;
         int completed = 0;
         for (int round = 0; round < kills; ++round) {
-            QProcess child;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QString::fromLatin1(kRestoreChildVariable), copies.path());
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-            child.setProcessEnvironment(env);
-            child.setWorkingDirectory(work.path());
-            child.start(QCoreApplication::applicationFilePath(), {});
-            QVERIFY(child.waitForStarted());
-            QVERIFY2(child.waitForReadyRead(30000),
-                     qPrintable(QStringLiteral("round %1").arg(round)));
-            QThread::msleep(random.bounded(1, 200));
-            ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
-            QVERIFY(child.waitForFinished(30000));
-            const QString out = QString::fromLatin1(child.readAllStandardOutput());
-            QVERIFY2(out.startsWith(QLatin1String("ready")),
-                     qPrintable(out + child.readAllStandardError()));
+            const QString out = killedChild(kRestoreChildVariable, copies.path(), work.path(),
+                                            round, random.bounded(1, 200));
+            QVERIFY2(out.startsWith(QLatin1String("ready")), qPrintable(out));
             completed += static_cast<int>(out.count(QLatin1String("restored")));
             // What the next start does first, then the three files as it opens them.
             restore::finishInterrupted();
@@ -297,6 +271,27 @@ private slots:
     }
 
 private:
+    // A child copy started with `variable` set to `value` in `folder`, killed
+    // `afterMs` after it said it was ready; what it printed (its errors when nothing).
+    static QString killedChild(const char* variable, const QString& value, const QString& folder,
+                               int round, int afterMs)
+    {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(variable), value);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.setWorkingDirectory(folder);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        if (!child.waitForStarted() || !child.waitForReadyRead(30000))
+            return QStringLiteral("round %1: the copy did not start").arg(round);
+        QThread::msleep(afterMs);
+        ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+        child.waitForFinished(30000);
+        const QString out = QString::fromLatin1(child.readAllStandardOutput());
+        return out.isEmpty() ? QString::fromLatin1(child.readAllStandardError()) : out;
+    }
+
     static void checkArchive(const QSet<int>& acknowledged)
     {
         QTemporaryDir copy;

@@ -3,30 +3,14 @@
 #include "data/DbError.h"
 #include "data/KnownPupils.h"
 #include "platform/MessageBox.h"
+#include "platform/SaveFile.h"
 #include "shared/ClassListImport.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace giudizi {
 
 namespace {
-
-std::optional<QString> chooseClassListFile(QWidget* parent)
-{
-    QFileDialog dialog(
-        parent, QStringLiteral("Scegli l'elenco della classe"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("Elenchi della classe (*.csv *.txt *.tsv);;Tutti i file (*)"));
-    dialog.setObjectName(QStringLiteral("apriElenco"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOptions(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
-}
 
 QString classCaption(const ClassKey& target)
 {
@@ -40,7 +24,8 @@ QString classCaption(const ClassKey& target)
 bool importClassList(QWidget* parent, const std::shared_ptr<Database>& archive,
                      const ClassKey& target)
 {
-    const std::optional<QString> path = chooseClassListFile(parent);
+    const std::optional<QString> path = chooseOpenFile(
+        parent, QStringLiteral("Elenchi della classe (*.csv *.txt *.tsv);;Tutti i file (*)"));
     if (!path)
         return false;
     const ClassListFile file = readClassList(*path);
