@@ -174,8 +174,8 @@ int runRestoreChild(const QString& copies)
     int tag = tagOf(datafiles::archivePath());
     for (;;) {
         tag = tag == 1 ? 2 : 1;
-        if (!restore::restoreFrom(QDir(copies).filePath(QString::number(tag)), dataFilesOf(store),
-                                  &error))
+        if (restore::restoreFrom(QDir(copies).filePath(QString::number(tag)), dataFilesOf(store),
+                                 &error) != restore::Outcome::Restored)
             return 5;
         std::printf("restored %d\n", tag);
         std::fflush(stdout);

@@ -148,17 +148,24 @@ bool renameOver(const QString& from, const QString& to)
 // At start, nothing open: each file of `from` copied over the data file of
 // its name, whole or not at all. A journal left by the run that died belongs
 // to the file being replaced and goes first.
+// One file of `from` copied over the data file of its name (no connection
+// may hold it), whole or not at all; `from` keeps its file.
+bool copyOver(const QString& from, const QString& name)
+{
+    const QString beside = inData(QLatin1Char('.') + name + QStringLiteral(".indietro"));
+    QFile::remove(inData(name) + QStringLiteral("-journal"));
+    QFile::remove(beside);
+    const bool ok = QFile::copy(QDir(from).filePath(name), beside) && syncToDisk(beside, false) &&
+                    renameOver(beside, inData(name));
+    QFile::remove(beside);
+    return ok;
+}
+
 bool putBack(const QString& from)
 {
     bool ok = true;
-    for (const QString& name : fileNames()) {
-        const QString beside = inData(QLatin1Char('.') + name + QStringLiteral(".indietro"));
-        QFile::remove(inData(name) + QStringLiteral("-journal"));
-        QFile::remove(beside);
-        ok = QFile::copy(QDir(from).filePath(name), beside) && syncToDisk(beside, false) &&
-             renameOver(beside, inData(name)) && ok;
-        QFile::remove(beside);
-    }
+    for (const QString& name : fileNames())
+        ok = copyOver(from, name) && ok;
     syncToDisk(datafiles::folder(), true);
     return ok;
 }
@@ -183,7 +190,9 @@ bool writeMarker(const QString& aside)
 
 // Each data file becomes the file of its name in `from`: written into the
 // program's open connection when there is one, renamed in otherwise.
-bool replaceDataFiles(const QString& from, const QList<BackupItem>& open, bool renameAllowed,
+// `keepSource`: the files of `from` are copied, never moved (the set-aside
+// folder keeps the archive of before).
+bool replaceDataFiles(const QString& from, const QList<BackupItem>& open, bool keepSource,
                       QString* error)
 {
     const QStringList names = fileNames();
@@ -195,9 +204,9 @@ bool replaceDataFiles(const QString& from, const QList<BackupItem>& open, bool r
                 connection = item.database.get();
         QString engine;
         const bool allowed = !renameHook() || renameHook()(i);
-        const bool replaced =
-            allowed && (connection ? copyInto(source, *connection, &engine)
-                                   : renameAllowed && renameOver(source, inData(names.at(i))));
+        const bool replaced = allowed && (connection   ? copyInto(source, *connection, &engine)
+                                          : keepSource ? copyOver(from, names.at(i))
+                                                       : renameOver(source, inData(names.at(i))));
         if (!replaced) {
             *error = QStringLiteral("Il file %1 non ha potuto prendere il posto di quello di "
                                     "adesso.")
@@ -240,7 +249,7 @@ std::optional<CopyFacts> checkCopy(const QString& folder, QString* error)
     return facts;
 }
 
-bool restoreFrom(const QString& folder, const QList<BackupItem>& open, QString* error)
+Outcome restoreFrom(const QString& folder, const QList<BackupItem>& open, QString* error)
 {
     const QDir data(datafiles::folder());
     removeLeftovers();
@@ -253,7 +262,7 @@ bool restoreFrom(const QString& folder, const QList<BackupItem>& open, QString* 
         if (error->isEmpty())
             *error = QStringLiteral("La copia non si può scrivere nella cartella dei dati.");
         removeLeftovers();
-        return false;
+        return Outcome::Unchanged;
     }
     // The files of now, whole, in a folder of their own.
     const QString asideName =
@@ -267,25 +276,30 @@ bool restoreFrom(const QString& folder, const QList<BackupItem>& open, QString* 
         if (error->isEmpty())
             *error = QStringLiteral("L'archivio di adesso non si può mettere da parte.");
         removeLeftovers();
-        return false;
+        return Outcome::Unchanged;
     }
     lastAside() = data.filePath(asideName);
-    if (!replaceDataFiles(staging, open, true, error)) {
-        // The previous files back the same way; the aside folder keeps them,
-        // so it is copied from, never moved.
+    if (!replaceDataFiles(staging, open, false, error)) {
+        // The previous files back the same way, into the open connections.
         QString again;
-        const QString setAside = lastAside();
         const auto hook = std::exchange(renameHook(), {});
-        if (replaceDataFiles(setAside, open, false, &again) || putBack(setAside))
-            QFile::remove(inData(kMarker));
+        const bool undone = replaceDataFiles(lastAside(), open, true, &again);
         renameHook() = hook;
+        if (!undone) {
+            // Never under the open connections: the marker stays, and the
+            // next start puts the previous files back before anything opens.
+            *error += QStringLiteral(" Il programma deve chiudersi: al prossimo avvio l'archivio "
+                                     "di prima tornerà al suo posto.");
+            return Outcome::RestartNeeded;
+        }
+        QFile::remove(inData(kMarker));
         removeLeftovers();
-        return false;
+        return Outcome::Unchanged;
     }
     QFile::remove(inData(kMarker));
     syncToDisk(datafiles::folder(), true);
     removeLeftovers();
-    return true;
+    return Outcome::Restored;
 }
 
 void finishInterrupted()

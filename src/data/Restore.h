@@ -29,8 +29,11 @@ std::optional<CopyFacts> checkCopy(const QString& folder, QString* error);
 // program's connection when `open` holds it, so that connection stays good;
 // renamed in otherwise); a marker records the replacement under way, so that
 // a run that dies midway is undone at the next start. Any failure puts the
-// previous files back the same way: false with the reason.
-bool restoreFrom(const QString& folder, const QList<BackupItem>& open, QString* error);
+// previous files back the same way (Unchanged, with the reason); when even
+// that fails the marker stays and the program must end, so the next start
+// puts them back before anything opens (RestartNeeded).
+enum class Outcome { Restored, Unchanged, RestartNeeded };
+Outcome restoreFrom(const QString& folder, const QList<BackupItem>& open, QString* error);
 
 // At start, before the data files are opened: a replacement cut short is
 // undone (the previous files back in place) and the leftovers removed.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdio>
 
 namespace giudizi {
 
@@ -52,10 +53,17 @@ bool backUpSealedWithKey(const QList<BackupItem>& items, const QString& folder, 
     QList<SealedFile> files;
     for (const BackupItem& item : items)
         files.append({item.fileName, staging.filePath(item.fileName)});
+    // Sealed under a name of its own and read back before it takes the place
+    // of the previous copy, which stays until then.
     const QString target = QDir(folder).filePath(sealedCopyFileName());
-    if (!sealFilesWithKey(files, key, header, target, error))
+    const QString sealed =
+        QDir(folder).filePath(QLatin1Char('.') + sealedCopyFileName() + QStringLiteral(".nuova"));
+    QFile::remove(sealed);
+    if (!sealFilesWithKey(files, key, header, sealed, error))
         return false;
-    if (!readsBack(target, key, error)) {
+    if (!readsBack(sealed, key, error) || std::rename(QFile::encodeName(sealed).constData(),
+                                                      QFile::encodeName(target).constData()) != 0) {
+        QFile::remove(sealed);
         *error = QStringLiteral("%1: la copia scritta non si rilegge.").arg(target);
         return false;
     }

@@ -13,11 +13,14 @@ QMessageBox::StandardButton run(QWidget* parent, const QString& text, QMessageBo
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton,
                                 const QString& yesCaption = QStringLiteral("Sì"),
-                                const QString& noCaption = QString())
+                                const QString& noCaption = QString(),
+                                const QString& details = QString())
 {
     QMessageBox box(icon, QStringLiteral("Giudizi"), text, buttons, parent);
     box.setObjectName(QStringLiteral("messaggio"));
     box.setDefaultButton(defaultButton);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     // Italian captions on the standard buttons, which stay the standard ones.
     if (QAbstractButton* yes = box.button(QMessageBox::Yes))
         yes->setText(yesCaption);
@@ -49,11 +52,11 @@ bool yesNo(QWidget* parent, const QString& text, Default defaultButton)
 }
 
 bool yesNo(QWidget* parent, const QString& text, const QString& yesCaption,
-           const QString& noCaption, Default defaultButton)
+           const QString& noCaption, Default defaultButton, const QString& details)
 {
     return run(parent, text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                defaultButton == Default::No ? QMessageBox::No : QMessageBox::Yes, yesCaption,
-               noCaption) == QMessageBox::Yes;
+               noCaption, details) == QMessageBox::Yes;
 }
 
 std::optional<int> choose(QWidget* parent, const QString& prompt, const QStringList& items)

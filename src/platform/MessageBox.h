@@ -17,9 +17,10 @@ enum class Default { Yes, No };
 bool okCancel(QWidget* parent, const QString& text, Default defaultButton = Default::Yes);
 // true when the teacher pressed Yes.
 bool yesNo(QWidget* parent, const QString& text, Default defaultButton = Default::Yes);
-// The same with captions of its own on the Yes and No buttons.
+// The same with captions of its own on the Yes and No buttons, and a long
+// list behind "Mostra dettagli" (`details`, when not empty).
 bool yesNo(QWidget* parent, const QString& text, const QString& yesCaption,
-           const QString& noCaption, Default defaultButton);
+           const QString& noCaption, Default defaultButton, const QString& details = QString());
 
 // A one-line question (QInputDialog): the text typed, or nothing on Cancel.
 std::optional<QString> ask(QWidget* parent, const QString& prompt);

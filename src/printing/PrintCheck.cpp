@@ -11,12 +11,22 @@ namespace giudizi {
 
 namespace {
 
+// Lines beyond these go behind "Mostra dettagli", so the buttons stay on screen.
+constexpr int kLinesShown = 10;
+
 bool askToPrint(QWidget* parent, const QStringList& lines, bool many)
 {
     if (lines.isEmpty())
         return true;
-    return msg::yesNo(parent, printCheckQuestion(lines, many), QStringLiteral("Stampo lo stesso"),
-                      QStringLiteral("Correggo"), msg::Default::No);
+    QStringList shown = lines.mid(0, kLinesShown);
+    QString details;
+    if (lines.size() > kLinesShown) {
+        shown << QStringLiteral("- … e altri %1 (in \"Mostra dettagli\")")
+                     .arg(lines.size() - kLinesShown);
+        details = lines.join(QLatin1Char('\n'));
+    }
+    return msg::yesNo(parent, printCheckQuestion(shown, many), QStringLiteral("Stampo lo stesso"),
+                      QStringLiteral("Correggo"), msg::Default::No, details);
 }
 
 QStringList remarkLines(const QString& text)

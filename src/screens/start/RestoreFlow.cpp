@@ -146,11 +146,18 @@ void restoreArchive(QWidget* parent)
     if (!msg::yesNo(parent, question(*facts), msg::Default::No))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool restored = restore::restoreFrom(offer.folder, dataFilesOf(archiveStore()), &reason);
+    const restore::Outcome outcome =
+        restore::restoreFrom(offer.folder, dataFilesOf(archiveStore()), &reason);
     QApplication::restoreOverrideCursor();
-    if (!restored) {
+    opened.remove(); // nothing of an opened sealed copy stays behind
+    if (outcome != restore::Outcome::Restored) {
         qWarning("giudizi: restore from %s failed: %s", qPrintable(offer.folder),
                  qPrintable(reason));
+        if (outcome == restore::Outcome::RestartNeeded) {
+            msg::info(parent, QStringLiteral("Il ripristino non è riuscito. %1").arg(reason));
+            endProgram(0);
+            return;
+        }
         msg::info(parent, QStringLiteral("Il ripristino non è riuscito. %1\nL'archivio è rimasto "
                                          "quello di prima.")
                               .arg(reason));
