@@ -408,7 +408,7 @@ private slots:
                  qPrintable(said.join('|')));
         QCOMPARE(tablesOf(QStringLiteral("pergiudix")), before);
         setCopyWrittenHook({});
-        restore::setRenameHook([](int index) { return index != 1; });
+        restore::setRenameHook([](int index, bool undoing) { return undoing || index != 1; });
         said = restoreAnswering(daily, {QMessageBox::Yes, QMessageBox::Ok});
         QVERIFY(said.value(2).startsWith(QStringLiteral("Il ripristino non è riuscito.")));
         QCOMPARE(tablesOf(QStringLiteral("pergiudix")), before);
@@ -416,6 +416,20 @@ private slots:
         // The program goes on with its archive.
         click(QStringLiteral("Favviogiudix2"), QStringLiteral("Labstampa"));
         saveText(QStringLiteral("Ancora qui"));
+        const auto stillHere = tablesOf(QStringLiteral("pergiudix"));
+
+        // Even putting the files back fails: nothing is renamed under the open
+        // archive; the program ends and its next start puts them back.
+        click(QStringLiteral("Farchiv2"), QStringLiteral("cmdmenù"));
+        restore::setRenameHook([](int index, bool) { return index != 1; });
+        said = restoreAnswering(daily, {QMessageBox::Yes, QMessageBox::Ok});
+        QVERIFY2(said.value(2).contains(QStringLiteral("al prossimo avvio")),
+                 qPrintable(said.value(2)));
+        QCOMPARE(m_run->endStatuses(), QList<int>{0});
+        restore::setRenameHook({});
+        QVERIFY(startApplication());
+        startAndEnter();
+        QCOMPARE(tablesOf(QStringLiteral("pergiudix")), stillHere);
     }
 
     void oneCopyADayBeforeItsFirstChangeFourteenKept()

@@ -22,9 +22,9 @@ const QString kMarker = QStringLiteral(".ripristino-in-corso");
 const QString kStaging = QStringLiteral(".ripristino.tmp");
 const QString kAsidePrefix = QStringLiteral("prima-del-ripristino-");
 
-std::function<bool(int)>& renameHook()
+std::function<bool(int, bool)>& renameHook()
 {
-    static std::function<bool(int)> hook;
+    static std::function<bool(int, bool)> hook;
     return hook;
 }
 
@@ -203,7 +203,7 @@ bool replaceDataFiles(const QString& from, const QList<BackupItem>& open, bool k
             if (item.fileName == names.at(i) && item.database && item.database->isOpen())
                 connection = item.database.get();
         QString engine;
-        const bool allowed = !renameHook() || renameHook()(i);
+        const bool allowed = !renameHook() || renameHook()(i, keepSource);
         const bool replaced = allowed && (connection   ? copyInto(source, *connection, &engine)
                                           : keepSource ? copyOver(from, names.at(i))
                                                        : renameOver(source, inData(names.at(i))));
@@ -265,8 +265,12 @@ Outcome restoreFrom(const QString& folder, const QList<BackupItem>& open, QStrin
         return Outcome::Unchanged;
     }
     // The files of now, whole, in a folder of their own.
-    const QString asideName =
+    // A second restore within the same second gets a folder of its own.
+    const QString stamp =
         kAsidePrefix + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString asideName = stamp;
+    for (int n = 2; data.exists(asideName); ++n)
+        asideName = stamp + QStringLiteral("-%1").arg(n);
     const QString building = data.filePath(QLatin1Char('.') + asideName);
     QStringList current;
     for (const QString& name : fileNames())
@@ -282,10 +286,7 @@ Outcome restoreFrom(const QString& folder, const QList<BackupItem>& open, QStrin
     if (!replaceDataFiles(staging, open, false, error)) {
         // The previous files back the same way, into the open connections.
         QString again;
-        const auto hook = std::exchange(renameHook(), {});
-        const bool undone = replaceDataFiles(lastAside(), open, true, &again);
-        renameHook() = hook;
-        if (!undone) {
+        if (!replaceDataFiles(lastAside(), open, true, &again)) {
             // Never under the open connections: the marker stays, and the
             // next start puts the previous files back before anything opens.
             *error += QStringLiteral(" Il programma deve chiudersi: al prossimo avvio l'archivio "
@@ -323,7 +324,7 @@ QString setAsideFolder()
     return lastAside();
 }
 
-void setRenameHook(std::function<bool(int)> hook)
+void setRenameHook(std::function<bool(int, bool)> hook)
 {
     renameHook() = std::move(hook);
 }

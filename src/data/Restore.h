@@ -42,8 +42,8 @@ void finishInterrupted();
 // The folder the previous files went into at the last restore of this run.
 QString setAsideFolder();
 
-// For tests: called before each data file is replaced (0, 1, 2); false
-// makes that replacement fail.
-void setRenameHook(std::function<bool(int index)> hook);
+// For tests: called before each data file is replaced (0, 1, 2), `undoing`
+// when the previous files are being put back; false makes that step fail.
+void setRenameHook(std::function<bool(int index, bool undoing)> hook);
 
 } // namespace giudizi::restore
