@@ -527,6 +527,28 @@ private slots:
                                      {kWholeArchive, true},
                                      {kPanorama, true},
                                      {kSamePupil, false}};
+        if (db->isServer()) {
+            // Told not to scan the table or sort, the planner still must when no
+            // index serves the search.
+            for (const char* method : {"seqscan", "bitmapscan", "sort"})
+                QSqlQuery(QStringLiteral("SET enable_%1 = off").arg(method), db->handle());
+            for (const Shape& shape : shapes) {
+                QString sql = db->dialect(Recordset::keyQuery(
+                    *db, QStringLiteral("giudizi"), shape.search.where, shape.search.orderBy));
+                sql.replace(QLatin1Char('?'), QStringLiteral("'1'"));
+                QSqlQuery plan(db->handle());
+                QVERIFY2(plan.exec(QStringLiteral("EXPLAIN ") + sql), qPrintable(sql));
+                QString steps;
+                while (plan.next())
+                    steps += plan.value(0).toString() + QLatin1Char('\n');
+                QVERIFY2(steps.contains(QStringLiteral("Index")), qPrintable(sql + "\n" + steps));
+                if (shape.sorted)
+                    QVERIFY2(!steps.contains(QStringLiteral("Sort")),
+                             qPrintable(sql + "\n" + steps));
+            }
+            QSqlQuery(QStringLiteral("RESET ALL"), db->handle());
+            return;
+        }
         for (const Shape& shape : shapes) {
             QSqlQuery plan(db->handle());
             const QString sql = Recordset::keyQuery(*db, QStringLiteral("giudizi"),

@@ -41,8 +41,12 @@ QStringList tableRows(const QStringList& tables)
     QStringList rows;
     for (const QString& table : tables) {
         QSqlQuery q(archiveStore().DescriptorDb->handle());
-        const QString order = table.startsWith("classe") ? "tipo, ordine, rowid" : "ordine, rowid";
-        if (!q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(table, order)))
+        const Database& db = *archiveStore().DescriptorDb;
+        const QString key = db.keyColumn(table);
+        const QString order =
+            table.startsWith("classe") ? "tipo, ordine, " + key : "ordine, " + key;
+        if (!q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                        .arg(db.columns(table).join(QLatin1Char(',')), table, order)))
             return {q.lastError().text()};
         while (q.next()) {
             QStringList values{table};
@@ -332,14 +336,22 @@ private slots:
         QCOMPARE(tableRows(kFlexTables), before);
 
         // A write refused half-way: the tables emptied before it come back.
-        execDescriptors("CREATE TRIGGER bloccata BEFORE INSERT ON cognitivB3 "
-                        "BEGIN SELECT RAISE(ABORT, 'tabella bloccata'); END");
+        if (onTestServer()) {
+            execDescriptors("CREATE FUNCTION bloccata() RETURNS trigger LANGUAGE plpgsql AS "
+                            "'BEGIN RAISE EXCEPTION ''tabella bloccata''; END'");
+            execDescriptors("CREATE TRIGGER bloccata BEFORE INSERT ON cognitivB3 "
+                            "FOR EACH ROW EXECUTE FUNCTION bloccata()");
+        } else {
+            execDescriptors("CREATE TRIGGER bloccata BEFORE INSERT ON cognitivB3 "
+                            "BEGIN SELECT RAISE(ABORT, 'tabella bloccata'); END");
+        }
         const QStringList answers = import(kFlexEditor, good, {QMessageBox::Yes, QMessageBox::Ok});
         QCOMPARE(answers.size(), 2);
         QVERIFY2(answers.last().startsWith(bad.arg("buono.csv", QString())),
                  qPrintable(answers.last()));
         QCOMPARE(tableRows(kFlexTables), before);
-        execDescriptors("DROP TRIGGER bloccata");
+        execDescriptors(onTestServer() ? "DROP TRIGGER bloccata ON cognitivB3"
+                                       : "DROP TRIGGER bloccata");
         import(kFlexEditor, good, {QMessageBox::Yes, QMessageBox::Ok});
         QCOMPARE(tableRows(kFlexTables), QStringList({"cognitivB3|0|nuova"}));
         QCOMPARE(find<QTableWidget>(kFlexEditor, "Grid")->rowCount(), 0); // socioaffettiv1 on show

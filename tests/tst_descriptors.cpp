@@ -15,8 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,13 +50,14 @@ QList<int> numbersOf(const QVector<NumberedRow>& rows)
     return numbers;
 }
 
-// "ordine text" of every row of a catalogue, in stored order (rowid).
+// "ordine text" of every row of a catalogue, in stored order (by row key).
 QStringList catalogue(const QString& table, const QString& where = QString())
 {
     QSqlQuery q(archiveStore().DescriptorDb->handle());
     const bool rigid = table.startsWith(QLatin1String("classe"));
-    q.exec(QStringLiteral("SELECT ordine, %1 FROM %2 %3 ORDER BY rowid")
-               .arg(rigid ? "indicatore" : "descrittori", table, where));
+    q.exec(QStringLiteral("SELECT ordine, %1 FROM %2 %3 ORDER BY %4")
+               .arg(rigid ? "indicatore" : "descrittori", table, where,
+                    archiveStore().DescriptorDb->keyColumn(table)));
     QStringList rows;
     while (q.next())
         rows << q.value(0).toString() + QLatin1Char(' ') + q.value(1).toString();

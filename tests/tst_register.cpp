@@ -283,11 +283,14 @@ private slots:
     void exportKeepsCursorAndOldFiles()
     {
         m_run = std::make_unique<ProgramRun>();
+        const QString name = onTestServer() ? "'ALUNNO ' || lpad(CAST(1201 - i AS text), 4, '0')"
+                                            : "printf('ALUNNO %04d', 1201 - i)";
         execArchive(QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1200) "
-            "INSERT INTO giudizi (nome, classe, sezione, anno, quadrimestre, giudizio, scuola) "
-            "SELECT printf('ALUNNO %04d', 1201 - i), 1, 'A', '2025-2026', 1, 'Testo ' || i, "
-            "'Medie' FROM n"));
+                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                        "1200) INSERT INTO giudizi (nome, classe, sezione, anno, quadrimestre, "
+                        "giudizio, scuola) SELECT %1, 1, 'A', '2025-2026', 1, 'Testo ' || i, "
+                        "'Medie' FROM n")
+                        .arg(name));
         const auto rows = giudizi::searchClass(archiveStore().ArchiveDb,
                                                ClassQuery{1, QStringLiteral("A"), "2025-2026", 1});
         QCOMPARE(rows->recordCount(), 1200);

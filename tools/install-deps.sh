@@ -6,7 +6,7 @@ SUDO=""
 PACKAGES=(cmake ninja-build g++ ccache qt6-base-dev libqt6sql6-sqlite libgl-dev
           fonts-liberation2 poppler-utils libbenchmark-dev libsqlite3-dev
           qt6-translations-l10n desktop-file-utils dpkg-dev file python3
-          libsodium-dev pkg-config)
+          libsodium-dev pkg-config libpq-dev libqt6sql6-psql postgresql)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -12,9 +12,11 @@
 #include "data/ArchiveStore.h"
 #include "data/DailyCopies.h"
 #include "data/DataFolder.h"
+#include "data/DataSource.h"
 #include "data/Restore.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenRegistry.h"
+#include "platform/ServerLogin.h"
 #include "printing/FimpostaSTAMPA.h"
 #include "printing/Formstampa2.h"
 #include "screens/archive/Farchiv2.h"
@@ -107,25 +109,48 @@ void releaseDataFolder()
 
 bool startApplication()
 {
+    return startApplication(qEnvironmentVariable("GIUDIZI_SERVER"));
+}
+
+bool startApplication(const QString& server)
+{
     ScreenRegistry::destroyAll();
     speakItalian();
     registerScreens();
     resetAppState();
     archiveStore().reset();
-    Database::setChangeHook(
-        [](const Database& changed) { dailycopies::beforeChange(changed.path()); });
+    releaseDataFolder();
+    datasource::useLocalFolder();
+    Database::setChangeHook({});
+
+    QString refusal;
+    if (!server.trimmed().isEmpty()) {
+        // The server keeps the archive: it has its own backups, and many
+        // copies of the program share it, so the folder is neither locked
+        // nor copied day by day.
+        const auto address = reachServer(server, askServerPassword, &refusal);
+        if (address)
+            datasource::useServer(*address);
+        else if (refusal.isEmpty())
+            refusal = QStringLiteral("Senza collegamento al server il programma non parte.");
+    } else {
+        Database::setChangeHook(
+            [](const Database& changed) { dailycopies::beforeChange(changed.path()); });
+    }
 
     // A folder that exists is taken before any of its files is opened, so a
     // second copy touches nothing; a new one is taken once it is made.
+    const bool local = !datasource::onServer();
     const bool existed = QFileInfo(datafiles::folder()).isDir();
-    QString refusal = existed ? lockDataFolder() : QString();
+    if (refusal.isEmpty() && existed && local)
+        refusal = lockDataFolder();
     // A restore cut short by a run that died is undone before anything opens.
-    if (refusal.isEmpty() && existed)
+    if (refusal.isEmpty() && existed && local)
         restore::finishInterrupted();
     const DataFolderResult data = refusal.isEmpty() ? prepareDataFolder() : DataFolderResult();
     if (refusal.isEmpty() && !data.ok)
         refusal = data.error;
-    if (refusal.isEmpty() && !existed)
+    if (refusal.isEmpty() && !existed && local)
         refusal = lockDataFolder();
     if (!refusal.isEmpty()) {
         msg::info(nullptr, refusal);

@@ -1,9 +1,11 @@
+#include "app/ServerCommands.h"
 #include "app/application.h"
 #include "data/ArchiveStore.h"
 #include "platform/GuardedApplication.h"
 #include "platform/ScreenRegistry.h"
 #include "platform/WorkingFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QIcon>
 #include <QTimer>
@@ -14,12 +16,18 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const giudizi::StartOptions options = giudizi::parseStartOptions(arguments);
+    const giudizi::StartOptions options =
+        giudizi::parseStartOptions(arguments, qEnvironmentVariable("GIUDIZI_SERVER"));
     if (options.help || !options.error.isEmpty()) {
         std::fputs(qPrintable(options.error.isEmpty() ? giudizi::startHelp()
                                                       : options.error + QLatin1Char('\n')),
                    options.help ? stdout : stderr);
         return options.help ? 0 : 2;
+    }
+    if (options.command != giudizi::StartOptions::Command::Run) {
+        // The technician's commands: no window, no working folder.
+        QCoreApplication app(argc, argv);
+        return giudizi::runServerCommand(options);
     }
     const QString folder =
         giudizi::chooseWorkingFolder(options.folder, QDir::currentPath(), QDir::homePath());
@@ -33,7 +41,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Giudizi"));
     QGuiApplication::setDesktopFileName(QStringLiteral("giudizi"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/256x256/giudizi.png")));
-    if (!giudizi::startApplication())
+    if (!giudizi::startApplication(options.server))
         return 1;
     // A smoke test of an installed copy: the first window shown, then out.
     if (qEnvironmentVariableIsSet("GIUDIZI_EXIT_AFTER_START")) {

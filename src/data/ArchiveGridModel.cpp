@@ -3,8 +3,10 @@
 #include "data/ArchiveSearch.h"
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/Query.h"
 #include "data/Recordset.h"
-#include "data/SqliteStatement.h"
+
+#include <QSqlDriver>
 
 namespace giudizi {
 
@@ -18,13 +20,9 @@ void ArchiveGridModel::refresh(const std::shared_ptr<Database>& archive)
     QStringList columns;
     QVector<qint64> keys;
     if (archive && archive->isOpen()) {
-        {
-            SqliteStatement table(*archive, QStringLiteral("SELECT * FROM giudizi LIMIT 0"));
-            for (int i = 0; i < table.columnCount(); ++i)
-                columns.append(table.columnName(i));
-        }
-        SqliteStatement query(*archive, Recordset::keyQuery(*archive, QStringLiteral("giudizi"),
-                                                            kPanorama.where, kPanorama.orderBy));
+        columns = archive->columns(QStringLiteral("giudizi"));
+        Query query(*archive, Recordset::keyQuery(*archive, QStringLiteral("giudizi"),
+                                                  kPanorama.where, kPanorama.orderBy));
         while (query.next())
             keys.append(query.int64(0));
     }
@@ -99,11 +97,14 @@ void ArchiveGridModel::loadBlock(int block) const
         marks.append(QStringLiteral("?"));
         keys.append(m_keys.at(first + i));
     }
-    // The columns of * come in the order refresh() read their names.
-    SqliteStatement query(*m_db,
-                          QStringLiteral("SELECT rowid, * FROM giudizi WHERE rowid IN (%1)")
-                              .arg(marks.join(QLatin1Char(','))),
-                          keys);
+    QStringList columns;
+    for (const QString& column : m_columns)
+        columns.append(m_db->handle().driver()->escapeIdentifier(column, QSqlDriver::FieldName));
+    const QString key = m_db->keyColumn(QStringLiteral("giudizi"));
+    Query query(*m_db,
+                QStringLiteral("SELECT %1, %2 FROM giudizi WHERE %1 IN (%3)")
+                    .arg(key, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+                keys);
 
     QHash<qint64, Row> byKey;
     while (query.next()) {

@@ -1,5 +1,7 @@
 #include "data/AttestatoData.h"
 
+#include "data/Database.h"
+
 #include "data/DbError.h"
 #include "data/Recordset.h"
 
@@ -76,8 +78,9 @@ SchoolData editedSchoolData(const SchoolData& typed)
 
 std::shared_ptr<Recordset> openSheetRow(const std::shared_ptr<Database>& archive, qint64 key)
 {
-    auto row = Recordset::open(archive, QStringLiteral("giudizi"), QStringLiteral("rowid = ?"),
-                               {key}, QString());
+    auto row = Recordset::open(
+        archive, QStringLiteral("giudizi"),
+        archive->keyColumn(QStringLiteral("giudizi")) + QStringLiteral(" = ?"), {key}, QString());
     if (row->recordCount() == 0)
         throw MissingRowError();
     row->moveFirst();

@@ -3,6 +3,7 @@
 #include "data/ArchiveStore.h"
 #include "data/DataFolder.h"
 #include "data/Database.h"
+#include "data/ServerCopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,8 +56,14 @@ bool copyConnection(sqlite3* from, const QString& target, QString* error)
     return copied;
 }
 
-bool copyDatabase(Database& source, const QString& target, QString* error)
+bool copyDatabase(Database& source, const QString& fileName, const QString& target, QString* error)
 {
+    if (source.isServer()) {
+        const bool copied = copyServerTables(source, fileName, target, error);
+        if (copied && copyWrittenHook())
+            copyWrittenHook()(target);
+        return copied;
+    }
     sqlite3* from = source.rawHandle();
     if (!from) {
         *error = QStringLiteral("%1: database non aperto").arg(source.path());
@@ -199,7 +206,7 @@ bool backUpDatabases(const QList<BackupItem>& items, const QString& folder, QStr
     for (const BackupItem& item : items) {
         const QString copy = dir.filePath(QLatin1Char('.') + item.fileName + kNewSuffix);
         copies.append(copy);
-        if (!item.database || !copyDatabase(*item.database, copy, error) ||
+        if (!item.database || !copyDatabase(*item.database, item.fileName, copy, error) ||
             !verifyCopy(copy, error) || !syncToDisk(copy, false)) {
             if (error->isEmpty())
                 *error = QStringLiteral("%1: la copia non si può scrivere.").arg(copy);

@@ -55,7 +55,7 @@ void replaceCatalogue(const std::shared_ptr<Database>& db, CatalogueModel model,
     for (const QString& table : tables)
         db->exec(QStringLiteral("DELETE FROM %1").arg(table)); // the program's own names
     for (const QString& table : tables) {
-        auto rows = Recordset::open(db, table, QStringLiteral("0"), {}, QString());
+        auto rows = Recordset::open(db, table, QStringLiteral("1 = 0"), {}, QString());
         for (const CatalogueEntry& entry : entries) {
             if (entry.table != table)
                 continue;

@@ -1,13 +1,17 @@
 #include "data/Database.h"
 
 #include "data/DbError.h"
+#include "data/ServerSchema.h"
+#include "data/SqlDialect.h"
 
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QUrl>
 #include <atomic>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace giudizi {
@@ -19,6 +23,28 @@ QString nextConnectionName()
 {
     static std::atomic<int> counter{0};
     return QStringLiteral("giudizi-%1").arg(++counter);
+}
+
+PGconn* serverHandle(const QSqlDatabase& db)
+{
+    if (!db.isOpen())
+        return nullptr;
+    const QVariant handle = db.driver()->handle();
+    // The driver declares the type by its typedef; Qt names it by the struct.
+    if (!handle.isValid() ||
+        (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn* const*>(handle.constData());
+}
+
+// The settings go to libpq as they are; the typed password through the
+// driver, which keeps it in memory only.
+void configure(QSqlDatabase& db, const ServerAddress& address)
+{
+    ServerAddress settings = address;
+    settings.password.clear();
+    db.setConnectOptions(QString::fromUtf8(settings.connectionString()));
+    db.setPassword(address.password);
 }
 } // namespace
 
@@ -35,24 +61,31 @@ Database::~Database()
 
 std::shared_ptr<Database> Database::open(const QString& path, QString* error)
 {
-    return openConnection(path, true, error);
+    return openConnection(path, OpenMode::Existing, error);
+}
+
+std::shared_ptr<Database> Database::openReadOnly(const QString& path, QString* error)
+{
+    return openConnection(path, OpenMode::ReadOnly, error);
 }
 
 std::shared_ptr<Database> Database::create(const QString& path, QString* error)
 {
-    return openConnection(path, false, error);
+    return openConnection(path, OpenMode::Create, error);
 }
 
-std::shared_ptr<Database> Database::openConnection(const QString& path, bool mustExist,
+std::shared_ptr<Database> Database::openConnection(const QString& path, OpenMode mode,
                                                    QString* error)
 {
+    const bool mustExist = mode != OpenMode::Create;
     const QString name = nextConnectionName();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         if (mustExist) {
             // mode=rw makes the engine refuse a missing file instead of creating it.
             QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-            url.setQuery(QStringLiteral("mode=rw"));
+            url.setQuery(mode == OpenMode::ReadOnly ? QStringLiteral("mode=ro")
+                                                    : QStringLiteral("mode=rw"));
             db.setDatabaseName(url.toString());
             // Another program writing the file (a copy, say) is waited for a
             // moment, then the teacher is told.
@@ -91,6 +124,139 @@ std::shared_ptr<Database> Database::openConnection(const QString& path, bool mus
     return std::shared_ptr<Database>(new Database(path, name));
 }
 
+std::shared_ptr<Database> Database::connect(const ServerAddress& address, QString* error)
+{
+    const QString name = nextConnectionName();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        configure(db, address);
+        if (!db.open()) {
+            if (error)
+                *error = serverFailureMessage(address, db.lastError().databaseText().isEmpty()
+                                                           ? db.lastError().text()
+                                                           : db.lastError().databaseText());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            return nullptr;
+        }
+        // Quiet notices; the statements say what they need.
+        QSqlQuery(QStringLiteral("SET client_min_messages = warning"), db);
+    }
+    std::shared_ptr<Database> database(new Database(address.describe(), name));
+    database->m_server = address;
+    return database;
+}
+
+bool Database::reconnectIfLost()
+{
+    if (!isServer() || m_connection.isEmpty())
+        return false;
+    QSqlDatabase db = handle();
+    PGconn* raw = serverHandle(db);
+    if (!m_lost && raw && PQstatus(raw) == CONNECTION_OK)
+        return false;
+    m_serverQueries.clear();
+    db.close();
+    configure(db, *m_server);
+    if (!db.open())
+        throw DbError(serverFailureMessage(*m_server, db.lastError().databaseText().isEmpty()
+                                                          ? db.lastError().text()
+                                                          : db.lastError().databaseText()));
+    QSqlQuery(QStringLiteral("SET client_min_messages = warning"), db);
+    m_lost = false;
+    return true;
+}
+
+DbError Database::failure(const QSqlError& error)
+{
+    if (!isServer())
+        return DbError::fromSqlError(error);
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    PGconn* raw = serverHandle(handle());
+    if (!raw || PQstatus(raw) != CONNECTION_OK || isConnectionLoss(text)) {
+        m_lost = true;
+        return DbError(QStringLiteral("Il collegamento con il server si è interrotto: nulla è "
+                                      "stato scritto. Riprova: il programma si ricollega da "
+                                      "solo.\n(%1)")
+                           .arg(text.trimmed()));
+    }
+    return DbError::fromServer(text, error.nativeErrorCode());
+}
+
+std::shared_ptr<QSqlQuery> Database::runServerQuery(const QString& sql, const QVariantList& binds)
+{
+    reconnectIfLost();
+    std::shared_ptr<QSqlQuery> query = m_serverQueries.take(sql);
+    if (!query) {
+        query = std::make_shared<QSqlQuery>(handle());
+        query->setForwardOnly(true);
+        if (!query->prepare(serverSql(sql)))
+            throw failure(query->lastError());
+    }
+    for (int i = 0; i < binds.size(); ++i)
+        query->bindValue(i, binds.at(i));
+    if (!query->exec())
+        throw failure(query->lastError());
+    return query;
+}
+
+void Database::returnServerQuery(const QString& sql, std::shared_ptr<QSqlQuery> query)
+{
+    if (!query || m_connection.isEmpty() || m_serverQueries.contains(sql))
+        return;
+    query->finish();
+    m_serverQueries.insert(sql, std::move(query));
+}
+
+QString Database::quotedTable(const QString& table) const
+{
+    // Server tables are made with unquoted (folded) names.
+    return handle().driver()->escapeIdentifier(isServer() ? table.toLower() : table,
+                                               QSqlDriver::TableName);
+}
+
+QString Database::keyColumn(const QString& table) const
+{
+    if (!isServer())
+        return QStringLiteral("rowid");
+    return server::keyColumn(table);
+}
+
+QStringList Database::columns(const QString& table) const
+{
+    auto cached = m_columns.constFind(table);
+    if (cached != m_columns.constEnd())
+        return *cached;
+    const QSqlRecord record = handle().record(isServer() ? table.toLower() : table);
+    QStringList names;
+    for (int i = 0; i < record.count(); ++i)
+        if (!isServer() || !server::isServerOnlyColumn(table, record.fieldName(i)))
+            names.append(record.fieldName(i));
+    if (!names.isEmpty())
+        m_columns.insert(table, names);
+    return names;
+}
+
+bool Database::keepsVersions(const QString& table) const
+{
+    return isServer() && server::keepsVersions(table);
+}
+
+QString Database::dialect(const QString& sql) const
+{
+    return isServer() ? serverSql(sql) : sql;
+}
+
+void Database::lockKey(const QString& key)
+{
+    if (!isServer())
+        return;
+    auto query = runServerQuery(
+        QStringLiteral("SELECT pg_advisory_xact_lock(hashtextextended(?, 0))"), {key});
+    returnServerQuery(QStringLiteral("SELECT pg_advisory_xact_lock(hashtextextended(?, 0))"),
+                      std::move(query));
+}
+
 QSqlDatabase Database::handle() const
 {
     return QSqlDatabase::database(m_connection, false);
@@ -106,6 +272,7 @@ void Database::close()
     if (m_connection.isEmpty())
         return;
     finalizeStatements();
+    m_serverQueries.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         db.close();
@@ -145,6 +312,13 @@ void Database::aboutToChange() const
 
 bool Database::inTransaction() const
 {
+    if (isServer()) {
+        PGconn* connection = serverHandle(handle());
+        const PGTransactionStatusType status =
+            connection ? PQtransactionStatus(connection) : PQTRANS_UNKNOWN;
+        // (ACTIVE is the driver not yet having collected a finished result.)
+        return status == PQTRANS_INTRANS || status == PQTRANS_INERROR;
+    }
     sqlite3* raw = rawHandle();
     return raw && sqlite3_get_autocommit(raw) == 0;
 }
@@ -178,16 +352,18 @@ bool Database::hasTable(const QString& table) const
 
 void Database::exec(const QString& sql)
 {
+    reconnectIfLost();
     QSqlQuery query(handle());
-    if (!query.exec(sql))
-        throw DbError::fromSqlError(query.lastError());
+    if (!query.exec(dialect(sql)))
+        throw failure(query.lastError());
 }
 
 Database::Transaction::Transaction(Database& db)
     : m_db(db)
 {
+    m_db.reconnectIfLost();
     if (!m_db.handle().transaction())
-        throw DbError::fromSqlError(m_db.handle().lastError());
+        throw m_db.failure(m_db.handle().lastError());
 }
 
 Database::Transaction::~Transaction()
@@ -198,8 +374,12 @@ Database::Transaction::~Transaction()
 
 void Database::Transaction::commit()
 {
-    if (!m_db.handle().commit())
-        throw DbError::fromSqlError(m_db.handle().lastError());
+    if (!m_db.handle().commit()) {
+        const DbError error = m_db.failure(m_db.handle().lastError());
+        m_db.handle().rollback(); // a commit the server refused leaves nothing open
+        m_done = true;
+        throw error;
+    }
     m_done = true;
 }
 

@@ -10,6 +10,23 @@ DbError DbError::fromSqlError(const QSqlError& error)
     return fromEngine(error.text(), error.nativeErrorCode().toInt());
 }
 
+DbError DbError::fromServer(const QString& engineText, const QString& sqlState)
+{
+    if (sqlState == QLatin1String("42501"))
+        return DbError(QStringLiteral("Il tuo nome utente del server non ha il permesso di farlo: "
+                                      "chiedi al tecnico della scuola di aggiungerti al gruppo "
+                                      "giudizi_docenti.\n(%1)")
+                           .arg(engineText.trimmed()));
+    if (sqlState == QLatin1String("40001") || sqlState == QLatin1String("40P01") ||
+        sqlState == QLatin1String("55P03"))
+        return DbError(QStringLiteral("Un collega sta modificando gli stessi dati: riprova fra "
+                                      "qualche istante. Nulla è cambiato."));
+    if (sqlState == QLatin1String("53100"))
+        return DbError(QStringLiteral("Il disco del server è pieno: avvisa il tecnico della "
+                                      "scuola. Nulla è cambiato."));
+    return DbError(engineText.trimmed());
+}
+
 DbError DbError::fromEngine(const QString& engineText, int code)
 {
     switch (code & 0xff) {

@@ -24,6 +24,8 @@ public:
     static DbError fromEngine(const QString& engineText, int code);
     // The same, for an error reported by Qt's SQL driver.
     static DbError fromSqlError(const QSqlError& error);
+    // The server's refusal, from its message and SQLSTATE code.
+    static DbError fromServer(const QString& engineText, const QString& sqlState);
 
 private:
     QString m_text;
@@ -35,6 +37,17 @@ public:
     MissingRowError()
         : DbError(QStringLiteral("Il documento non c'è più nell'archivio: nel frattempo è stato "
                                  "eliminato."))
+    {
+    }
+};
+
+// A save addressed a row that a colleague changed after it was read: nothing
+// was written.
+class ConflictError : public DbError {
+public:
+    ConflictError()
+        : DbError(QStringLiteral("Nel frattempo un altro insegnante ha modificato questo "
+                                 "giudizio."))
     {
     }
 };

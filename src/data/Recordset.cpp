@@ -2,7 +2,8 @@
 
 #include "data/Database.h"
 #include "data/DbError.h"
-#include "data/SqliteStatement.h"
+#include "data/Query.h"
+#include "data/ServerSchema.h"
 
 #include <QSqlDriver>
 #include <QSqlError>
@@ -15,22 +16,53 @@ namespace giudizi {
 
 namespace {
 
+// On the server a search reads its first keys at once and the rest only when
+// the cursor goes past them, so the first row of a large archive shows at once.
+constexpr int kFirstKeys = 200;
+
 QString quoted(const Database& db, const QString& identifier)
 {
-    return db.handle().driver()->escapeIdentifier(identifier, QSqlDriver::TableName);
+    return db.handle().driver()->escapeIdentifier(identifier, QSqlDriver::FieldName);
 }
 
-QSqlQuery prepared(const Database& db, const QString& sql, const QVariantList& binds)
+// Runs one change; the rows it reached, and the key it returned if asked.
+struct Written {
+    int rows = 0;
+    qint64 key = -1;
+};
+
+Written runChange(Database& db, const QString& sql, const QVariantList& binds, bool returnsKey)
 {
+    Written written;
+    if (db.isServer()) {
+        auto query = db.runServerQuery(sql, binds);
+        written.rows = query->numRowsAffected();
+        if (returnsKey && query->next())
+            written.key = query->value(0).toLongLong();
+        db.returnServerQuery(sql, std::move(query));
+        return written;
+    }
     QSqlQuery query(db.handle());
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw DbError::fromSqlError(query.lastError());
+        throw db.failure(query.lastError());
     for (const QVariant& value : binds)
         query.addBindValue(value);
     if (!query.exec())
-        throw DbError::fromSqlError(query.lastError());
-    return query;
+        throw db.failure(query.lastError());
+    written.rows = query.numRowsAffected();
+    if (returnsKey)
+        written.key = query.lastInsertId().toLongLong();
+    return written;
+}
+
+// SQLite puts nulls first in an ascending order; the server is told to.
+QString serverOrder(const QString& orderBy)
+{
+    QStringList terms = orderBy.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (QString& term : terms)
+        term = term.trimmed() + QStringLiteral(" NULLS FIRST");
+    return terms.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -67,27 +99,60 @@ std::shared_ptr<Recordset> Recordset::open(std::shared_ptr<Database> db, const Q
 QString Recordset::keyQuery(const Database& db, const QString& table, const QString& where,
                             const QString& orderBy)
 {
-    QString sql = QStringLiteral("SELECT rowid FROM %1").arg(quoted(db, table));
+    const QString key = db.keyColumn(table);
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(key, db.quotedTable(table));
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
-    // rowid last keeps equal rows in insertion order, as the old engine did.
-    sql += QStringLiteral(" ORDER BY ") + (orderBy.isEmpty() ? QString() : orderBy + ", ") +
-           QStringLiteral("rowid");
+    const QString order = db.isServer() ? serverOrder(orderBy) : orderBy;
+    // The key last keeps equal rows in insertion order, as the old engine did.
+    sql += QStringLiteral(" ORDER BY ") + (order.isEmpty() ? QString() : order + ", ") + key;
     return sql;
 }
 
 void Recordset::loadKeys(const QString& where, const QVariantList& binds, const QString& orderBy)
 {
-    SqliteStatement query(*m_db, keyQuery(*m_db, m_table, where, orderBy), binds);
+    m_keyQuery = keyQuery(*m_db, m_table, where, orderBy);
+    m_keyBinds = binds;
     m_keys.clear();
+    m_complete = !m_db->isServer();
+    Query query(*m_db,
+                m_complete ? m_keyQuery : m_keyQuery + QStringLiteral(" LIMIT %1").arg(kFirstKeys),
+                binds);
     while (query.next())
         m_keys.append(query.int64(0));
+    if (m_keys.size() < kFirstKeys)
+        m_complete = true;
     m_pos = 0;
     m_loaded = false;
 }
 
+void Recordset::completeKeys() const
+{
+    if (m_complete)
+        return;
+    const Bookmark current = m_pos >= 0 && m_pos < m_keys.size() ? m_keys.at(m_pos) : -1;
+    const int position = m_pos;
+    QVector<Bookmark> keys;
+    Query query(*m_db, m_keyQuery, m_keyBinds);
+    while (query.next())
+        keys.append(query.int64(0));
+    m_keys = keys;
+    m_complete = true;
+    // The cursor keeps its row; past the first keys it stays at its place.
+    const int found = current >= 0 ? m_keys.indexOf(current) : -1;
+    m_pos = found >= 0 ? found : position;
+}
+
+int Recordset::recordCount() const
+{
+    completeKeys();
+    return m_keys.size();
+}
+
 bool Recordset::eof() const
 {
+    if (m_pos >= m_keys.size())
+        completeKeys();
     return m_pos >= m_keys.size();
 }
 
@@ -105,6 +170,7 @@ void Recordset::moveFirst()
 
 void Recordset::moveLast()
 {
+    completeKeys();
     m_pos = m_keys.isEmpty() ? 0 : m_keys.size() - 1;
     m_afterDelete = false;
     m_loaded = false;
@@ -116,6 +182,8 @@ void Recordset::moveNext()
         m_afterDelete = false; // the next row has already slid into place
     else if (m_pos < m_keys.size())
         ++m_pos;
+    if (m_pos >= m_keys.size())
+        completeKeys();
     m_loaded = false;
 }
 
@@ -143,17 +211,25 @@ void Recordset::loadCurrent() const
     if (m_loaded)
         return;
     requireRow();
-    SqliteStatement query(
-        *m_db, QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(*m_db, m_table)),
-        {m_keys.at(m_pos)});
+    const QStringList columns = m_db->columns(m_table);
+    QStringList selected;
+    for (const QString& column : columns)
+        selected.append(quoted(*m_db, column));
+    const bool versioned = m_db->keepsVersions(m_table);
+    if (versioned)
+        selected.append(server::kVersionColumn);
+    Query query(*m_db,
+                QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                    .arg(selected.join(QLatin1Char(',')), m_db->quotedTable(m_table),
+                         m_db->keyColumn(m_table)),
+                {m_keys.at(m_pos)});
     if (!query.next())
         throw MissingRowError();
-    m_columns.clear();
+    m_columns = columns;
     m_values.clear();
-    for (int i = 0; i < query.columnCount(); ++i) {
-        m_columns.append(query.columnName(i));
+    for (int i = 0; i < columns.size(); ++i)
         m_values.append(query.value(i));
-    }
+    m_version = versioned ? query.int64(columns.size()) : -1;
     m_loaded = true;
 }
 
@@ -183,11 +259,15 @@ QString Recordset::text(const QString& column) const
 
 QStringList Recordset::fieldNames() const
 {
-    QSqlRecord record = m_db->handle().record(m_table);
-    QStringList names;
-    for (int i = 0; i < record.count(); ++i)
-        names.append(record.fieldName(i));
-    return names;
+    return m_db->columns(m_table);
+}
+
+qint64 Recordset::version() const
+{
+    if (!m_db->keepsVersions(m_table))
+        return -1;
+    loadCurrent();
+    return m_version;
 }
 
 void Recordset::readEach(const QStringList& columns,
@@ -196,8 +276,13 @@ void Recordset::readEach(const QStringList& columns,
     QStringList quotedColumns;
     for (const QString& column : columns)
         quotedColumns.append(quoted(*m_db, column));
+    completeKeys();
+    if (m_db->isServer()) {
+        readEachFromServer(quotedColumns, visit);
+        return;
+    }
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                            .arg(quotedColumns.join(QLatin1Char(',')), quoted(*m_db, m_table));
+                            .arg(quotedColumns.join(QLatin1Char(',')), m_db->quotedTable(m_table));
     // Rows are read a batch at a time under one read lock (a lock a row costs
     // more than the reading); the lock is gone before `visit` runs.
     constexpr int kBatch = 256;
@@ -213,7 +298,7 @@ void Recordset::readEach(const QStringList& columns,
                 readLock.emplace(*m_db);
             const int end = std::min<int>(first + kBatch, keys.size());
             for (int i = first; i < end; ++i) {
-                SqliteStatement query(*m_db, sql, {keys.at(i)});
+                Query query(*m_db, sql, {keys.at(i)});
                 if (!query.next())
                     continue; // deleted meanwhile
                 QVector<QVariant> values(columns.size());
@@ -228,12 +313,57 @@ void Recordset::readEach(const QStringList& columns,
     }
 }
 
+void Recordset::readEachFromServer(const QStringList& quotedColumns,
+                                   const std::function<bool(const QVector<QVariant>&)>& visit) const
+{
+    // A round trip costs more than a row: a batch of rows by their keys at
+    // once, put back in the keyset's order.
+    constexpr int kBatch = 256;
+    const QString key = m_db->keyColumn(m_table);
+    const QVector<Bookmark> keys = m_keys;
+    for (int first = 0; first < keys.size(); first += kBatch) {
+        const int end = std::min<int>(first + kBatch, keys.size());
+        QVariantList binds;
+        QStringList marks;
+        for (int i = first; i < end; ++i) {
+            binds.append(keys.at(i));
+            marks.append(QStringLiteral("?"));
+        }
+        QHash<Bookmark, QVector<QVariant>> rows;
+        {
+            Query query(*m_db,
+                        QStringLiteral("SELECT %1, %2 FROM %3 WHERE %1 IN (%4)")
+                            .arg(key, quotedColumns.join(QLatin1Char(',')),
+                                 m_db->quotedTable(m_table), marks.join(QLatin1Char(','))),
+                        binds);
+            while (query.next()) {
+                QVector<QVariant> values(quotedColumns.size());
+                for (int c = 0; c < values.size(); ++c)
+                    values[c] = query.value(c + 1);
+                rows.insert(query.int64(0), std::move(values));
+            }
+        }
+        for (int i = first; i < end; ++i) {
+            const auto found = rows.constFind(keys.at(i));
+            if (found != rows.constEnd() && !visit(*found))
+                return;
+        }
+    }
+}
+
 void Recordset::edit()
 {
     requireRow();
     m_mode = Mode::Edit;
     m_pending.clear();
     m_pendingOrder.clear();
+    m_expectedVersion = -1;
+}
+
+void Recordset::editExpecting(qint64 version)
+{
+    edit();
+    m_expectedVersion = version;
 }
 
 void Recordset::addNew()
@@ -274,7 +404,7 @@ void Recordset::write()
     if (m_mode == Mode::Add) {
         QString sql;
         if (m_pendingOrder.isEmpty()) {
-            sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(*m_db, m_table));
+            sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_db->quotedTable(m_table));
         } else {
             QStringList columns, marks;
             for (const QString& column : m_pendingOrder) {
@@ -282,11 +412,12 @@ void Recordset::write()
                 marks.append(QStringLiteral("?"));
             }
             sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(quoted(*m_db, m_table), columns.join(QLatin1Char(',')),
+                      .arg(m_db->quotedTable(m_table), columns.join(QLatin1Char(',')),
                            marks.join(QLatin1Char(',')));
         }
-        QSqlQuery query = prepared(*m_db, sql, binds);
-        m_lastModified = query.lastInsertId().toLongLong();
+        if (m_db->isServer())
+            sql += QStringLiteral(" RETURNING ") + m_db->keyColumn(m_table);
+        m_lastModified = runChange(*m_db, sql, binds, true).key;
         m_keys.append(m_lastModified);
     } else {
         requireRow();
@@ -294,14 +425,23 @@ void Recordset::write()
             QStringList sets;
             for (const QString& column : m_pendingOrder)
                 sets.append(quoted(*m_db, column) + QStringLiteral(" = ?"));
+            const bool versioned = m_db->keepsVersions(m_table);
+            if (versioned)
+                sets.append(QStringLiteral("%1 = %1 + 1").arg(server::kVersionColumn));
+            QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                              .arg(m_db->quotedTable(m_table), sets.join(QStringLiteral(", ")),
+                                   m_db->keyColumn(m_table));
             binds.append(m_keys.at(m_pos));
-            const QSqlQuery query =
-                prepared(*m_db,
-                         QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                             .arg(quoted(*m_db, m_table), sets.join(QStringLiteral(", "))),
-                         binds);
-            if (query.numRowsAffected() < 1)
+            const bool checked = versioned && m_expectedVersion >= 0;
+            if (checked) {
+                sql += QStringLiteral(" AND %1 = ?").arg(server::kVersionColumn);
+                binds.append(m_expectedVersion);
+            }
+            if (runChange(*m_db, sql, binds, false).rows < 1) {
+                if (checked && currentRowExists())
+                    throw ConflictError();
                 throw MissingRowError();
+            }
         } else {
             m_loaded = false;
             loadCurrent(); // nothing to write, but the row must still be there
@@ -311,6 +451,7 @@ void Recordset::write()
     m_mode = Mode::None;
     m_pending.clear();
     m_pendingOrder.clear();
+    m_expectedVersion = -1;
     m_loaded = false;
 }
 
@@ -355,10 +496,9 @@ void Recordset::remove()
 {
     requireRow();
     m_db->aboutToChange();
-    const QSqlQuery query = prepared(
-        *m_db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(*m_db, m_table)),
-        {m_keys.at(m_pos)});
-    if (query.numRowsAffected() < 1)
+    const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                            .arg(m_db->quotedTable(m_table), m_db->keyColumn(m_table));
+    if (runChange(*m_db, sql, {m_keys.at(m_pos)}, false).rows < 1)
         throw MissingRowError();
     m_keys.removeAt(m_pos);
     m_afterDelete = true;
@@ -373,7 +513,11 @@ Recordset::Bookmark Recordset::bookmark() const
 
 void Recordset::setBookmark(Bookmark key)
 {
-    const int index = m_keys.indexOf(key);
+    int index = m_keys.indexOf(key);
+    if (index < 0 && !m_complete) {
+        completeKeys();
+        index = m_keys.indexOf(key);
+    }
     if (index < 0)
         throw DbError(QStringLiteral("Segnalibro non valido."));
     m_pos = index;

@@ -11,9 +11,9 @@ namespace giudizi {
 
 class Database;
 
-// A keyset cursor over one table. Opening reads only the row keys (SQLite rowids)
-// in the requested order; the values of a row are read when the cursor stands on
-// it, and update() writes only that row, by key. Every value is a bound parameter.
+// A keyset cursor over one table. Opening reads only the row keys (SQLite
+// rowids, the server's key column) in the requested order; the values of a row are read when the
+// cursor stands on it, and update() writes only that row, by key. Every value is a bound parameter.
 class Recordset {
 public:
     using Bookmark = qint64;
@@ -35,8 +35,10 @@ public:
 
     bool eof() const;
     bool bof() const;
-    // Number of rows (the keyset is complete at opening, so no move is needed).
-    int recordCount() const { return m_keys.size(); }
+    // Number of rows. On the server this reads every key of the search (the
+    // first ones come at opening): ask isEmpty() to know whether there are any.
+    int recordCount() const;
+    bool isEmpty() const { return m_keys.isEmpty(); }
     int absolutePosition() const { return m_pos; }
     void moveFirst();
     void moveLast();
@@ -64,6 +66,9 @@ public:
     // this program or another) writes nothing and throws MissingRowError; a
     // failed update() also ends the edit.
     void edit();
+    // edit(), and update() writes only if the row still has `version` (see
+    // version()); otherwise nothing is written and ConflictError is thrown.
+    void editExpecting(qint64 version);
     void addNew();
     void setField(const QString& column, const QVariant& value);
     void update();
@@ -72,6 +77,10 @@ public:
     // Deletes the current row; the cursor then stands between its neighbours,
     // so moveNext() reaches the row that followed it.
     void remove();
+
+    // The version of the current row as last read, where the engine keeps
+    // one (the server's archive); -1 elsewhere.
+    qint64 version() const;
 
     Bookmark bookmark() const;
     void setBookmark(Bookmark key);
@@ -108,13 +117,20 @@ private:
     Recordset(std::shared_ptr<Database> db, const QString& table);
     void loadKeys(const QString& where, const QVariantList& binds, const QString& orderBy);
     void loadCurrent() const;
+    void completeKeys() const;
+    void readEachFromServer(const QStringList& quotedColumns,
+                            const std::function<bool(const QVector<QVariant>&)>& visit) const;
     void requireRow() const;
     void write();
 
     std::shared_ptr<Database> m_db;
     QString m_table;
-    QVector<Bookmark> m_keys;
-    int m_pos = 0;
+    mutable QVector<Bookmark> m_keys;
+    mutable int m_pos = 0;
+    mutable bool m_complete = true; // every key of the search is in m_keys
+    QString m_keyQuery;
+    QVariantList m_keyBinds;
+    qint64 m_expectedVersion = -1;
     bool m_afterDelete = false;
     Mode m_mode = Mode::None;
     QHash<QString, QVariant> m_pending;
@@ -124,6 +140,7 @@ private:
     mutable bool m_loaded = false;
     mutable QStringList m_columns;
     mutable QVector<QVariant> m_values;
+    mutable qint64 m_version = -1;
 };
 
 } // namespace giudizi

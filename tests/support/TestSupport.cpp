@@ -4,6 +4,7 @@
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
 #include "platform/ScreenRegistry.h"
+#include "support/TestServer.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -21,6 +22,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTimer>
@@ -39,6 +41,8 @@ WorkFolder::WorkFolder()
         dirs.write("XDG_DOCUMENTS_DIR=\"" + documents().toUtf8() + "\"\n");
     qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    if (onTestServer())
+        m_server = std::make_unique<TestServerDatabase>();
 }
 
 WorkFolder::~WorkFolder()
@@ -373,10 +377,14 @@ bool ModalAnswer::answered() const
 }
 
 namespace {
-void execOn(const QSqlDatabase& db, const QString& sql, const QVariantList& binds)
+void execOn(const Database& database, const QString& sql, const QVariantList& binds)
 {
-    QSqlQuery q(db);
-    QVERIFY2(q.prepare(sql), qPrintable(sql));
+    QSqlQuery q(database.handle());
+    if (binds.isEmpty()) { // the server prepares no CREATE or DROP
+        QVERIFY2(q.exec(database.dialect(sql)), qPrintable(sql + q.lastError().text()));
+        return;
+    }
+    QVERIFY2(q.prepare(database.dialect(sql)), qPrintable(sql));
     for (const QVariant& v : binds)
         q.addBindValue(v);
     QVERIFY2(q.exec(), qPrintable(sql));
@@ -385,7 +393,7 @@ void execOn(const QSqlDatabase& db, const QString& sql, const QVariantList& bind
 
 void execDescriptors(const QString& sql, const QVariantList& binds)
 {
-    execOn(archiveStore().DescriptorDb->handle(), sql, binds);
+    execOn(*archiveStore().DescriptorDb, sql, binds);
 }
 
 QVariantMap positionRow(const QString& kind)
@@ -415,8 +423,10 @@ void setPosition(const QString& kind, const QVariantMap& values)
 QList<QVariantMap> archiveRows()
 {
     QList<QVariantMap> rows;
-    QSqlQuery q(archiveStore().ArchiveDb->handle());
-    if (!q.exec(QStringLiteral("SELECT * FROM giudizi ORDER BY data")))
+    const Database& archive = *archiveStore().ArchiveDb;
+    QSqlQuery q(archive.handle());
+    if (!q.exec(QStringLiteral("SELECT %1 FROM giudizi ORDER BY data")
+                    .arg(archive.columns(QStringLiteral("giudizi")).join(QLatin1Char(',')))))
         return rows;
     while (q.next()) {
         QVariantMap row;
@@ -435,18 +445,24 @@ qint64 addJudgment(const QVariantMap& columns)
         names << it.key();
         marks << QStringLiteral("?");
     }
-    QSqlQuery q(archiveStore().ArchiveDb->handle());
-    if (!q.prepare(QStringLiteral("INSERT INTO giudizi (%1) VALUES (%2)")
-                       .arg(names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')))))
+    const Database& archive = *archiveStore().ArchiveDb;
+    QSqlQuery q(archive.handle());
+    const QString returning = archive.isServer() ? QStringLiteral(" RETURNING data") : QString();
+    if (!q.prepare(QStringLiteral("INSERT INTO giudizi (%1) VALUES (%2)%3")
+                       .arg(names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')), returning)))
         return -1;
     for (const QVariant& v : columns)
         q.addBindValue(v);
-    return q.exec() ? q.lastInsertId().toLongLong() : -1;
+    if (!q.exec())
+        return -1;
+    if (archive.isServer())
+        return q.next() ? q.value(0).toLongLong() : -1;
+    return q.lastInsertId().toLongLong();
 }
 
 void execArchive(const QString& sql, const QVariantList& binds)
 {
-    execOn(archiveStore().ArchiveDb->handle(), sql, binds);
+    execOn(*archiveStore().ArchiveDb, sql, binds);
 }
 
 QStringList listItems(const QString& windowName, const QString& listName)

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
+
+#include "support/TestServer.h"
 #include <functional>
 #include <memory>
 
@@ -12,6 +14,8 @@ class QTimer;
 class QWidget;
 
 namespace giudizi::test {
+
+class TestServerDatabase;
 
 // A fresh working folder for one test: the current directory moves into it
 // and back when the object dies. The remembered settings and the documents
@@ -24,10 +28,15 @@ public:
     // The documents folder the program sees during the test.
     QString documents() const;
 
+    // The run's own database on the test server, when the archive is kept
+    // there (null otherwise).
+    const TestServerDatabase* server() const { return m_server.get(); }
+
 private:
     QTemporaryDir m_dir;
     QString m_previous;
     QByteArray m_previousConfig;
+    std::unique_ptr<TestServerDatabase> m_server;
 };
 
 // A folder that receives every print job of the test as a PDF

@@ -203,7 +203,7 @@ std::shared_ptr<Recordset> FmodificRIGID::loadWorkingSet()
 {
     // The eleventh box has no aspect of its own: it lists nothing.
     if (m_aspect > 10)
-        return Recordset::open(archiveStore().DescriptorDb, m_table, QStringLiteral("0"), {},
+        return Recordset::open(archiveStore().DescriptorDb, m_table, QStringLiteral("1 = 0"), {},
                                QString());
     // The shared loaders read the step; the composition may have moved it since.
     appState().currentStep = static_cast<qint16>(m_aspect - 1);

@@ -2,7 +2,7 @@
 
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
-#include "data/DataFolder.h"
+#include "data/DataSource.h"
 #include "data/DbError.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBox.h"
@@ -185,7 +185,7 @@ bool Favvio::Form_Load()
              m_guide, m_frame2, m_frame4, m_frame1, m_printGuide, m_hideGuide, m_previousPassword})
         w->hide();
     QString error;
-    archiveStore().ArchiveDb = Database::open(datafiles::archivePath(), &error);
+    archiveStore().ArchiveDb = datasource::openArchive(&error);
     if (!archiveStore().ArchiveDb) {
         msg::info(this, error);
         endProgram(1);

@@ -2,7 +2,7 @@
 
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
-#include "data/DataFolder.h"
+#include "data/DataSource.h"
 #include "data/DbError.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBox.h"
@@ -159,9 +159,9 @@ bool WritingMenu::Form_Load()
     m_hideGuide->hide();
     ArchiveStore& store = archiveStore();
     QString error;
-    store.DescriptorDb = Database::open(datafiles::descriptorPath(), &error);
+    store.DescriptorDb = datasource::openCatalogues(&error);
     if (store.DescriptorDb)
-        store.PrintSettingsDb = Database::open(datafiles::printSettingsPath(), &error);
+        store.PrintSettingsDb = datasource::openPrintSettings(&error);
     try {
         if (store.DescriptorDb && store.PrintSettingsDb) {
             store.CurrentJudgment =

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace giudizi {
+
+// The program's statements are written for the local files (SQLite). On the
+// server the same shapes read:
+//   "col = ? COLLATE NOCASE"  ->  "lower(col) = lower(?)"  (the server's
+//                                 text columns fold ASCII only, as NOCASE does)
+//   any other COLLATE NOCASE  ->  dropped
+// Nothing a teacher typed ever reaches this text: values are bound.
+QString serverSql(const QString& sql);
+
+} // namespace giudizi
