@@ -147,7 +147,8 @@ bool startApplication(const QString& server)
     // A restore cut short by a run that died is undone before anything opens.
     if (refusal.isEmpty() && existed && local)
         restore::finishInterrupted();
-    const DataFolderResult data = refusal.isEmpty() ? prepareDataFolder() : DataFolderResult();
+    const DataFolderResult data =
+        refusal.isEmpty() ? prepareDataFolder(!local) : DataFolderResult();
     if (refusal.isEmpty() && !data.ok)
         refusal = data.error;
     if (refusal.isEmpty() && !existed && local)

@@ -63,9 +63,9 @@ std::variant<JudgmentCorrection, CorrectionProblem> correctionOf(const ShownJudg
     return c;
 }
 
-void writeCorrection(Recordset& rows, const JudgmentCorrection& c)
+void writeCorrection(Recordset& rows, const JudgmentCorrection& c, qint64 expected)
 {
-    rows.edit();
+    rows.editExpecting(expected);
     rows.setField(QStringLiteral("giudizio"), c.giudizio);
     rows.setField(QStringLiteral("nome"), c.nome);
     rows.setField(QStringLiteral("classe"), c.classe);

@@ -52,7 +52,9 @@ enum class CorrectionProblem { EmptyText, ClassNotNumber, TermNotNumber };
 std::variant<JudgmentCorrection, CorrectionProblem> correctionOf(const ShownJudgment& typed,
                                                                  bool media);
 // Writes the correction into the current row of `rows` (one statement);
-// throws DbError (MissingRowError when the row is gone).
-void writeCorrection(Recordset& rows, const JudgmentCorrection& correction);
+// throws DbError (MissingRowError when the row is gone). With `expected` a
+// row version (see Recordset::version()), nothing is written when a colleague
+// changed the row since (ConflictError); -1 writes in any case.
+void writeCorrection(Recordset& rows, const JudgmentCorrection& correction, qint64 expected = -1);
 
 } // namespace giudizi

@@ -129,7 +129,7 @@ bool checkDatabaseFile(const QString& path, const QStringList& tables, QString* 
     return openChecked(path, tables, error) != nullptr;
 }
 
-DataFolderResult prepareDataFolder()
+DataFolderResult prepareDataFolder(bool printSettingsOnly)
 {
     DataFolderResult result;
     if (!QFileInfo(datafiles::folder()).exists()) {
@@ -137,7 +137,9 @@ DataFolderResult prepareDataFolder()
         result.ok = createDataFolder(datafiles::folder(), &result.error);
         return result;
     }
-    for (const QString& path : datafiles::allPaths()) {
+    const QStringList paths =
+        printSettingsOnly ? QStringList{datafiles::printSettingsPath()} : datafiles::allPaths();
+    for (const QString& path : paths) {
         auto db = openChecked(path, datafiles::requiredTables(path), &result.error);
         if (!db)
             return result;

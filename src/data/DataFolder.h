@@ -28,7 +28,8 @@ bool createDataFolder(const QString& folderPath, QString* error);
 
 // The start-up check: no data folder → create it with the defaults; a folder
 // whose files are missing, unreadable or not databases → an error, untouched.
-DataFolderResult prepareDataFolder();
+// With the archive on the school server only the print settings are needed.
+DataFolderResult prepareDataFolder(bool printSettingsOnly = false);
 
 // Checks that `path` opens as a database holding `tables`.
 bool checkDatabaseFile(const QString& path, const QStringList& tables, QString* error);

@@ -50,6 +50,12 @@ public:
                                  "giudizio."))
     {
     }
+    // What the teacher is asked: Yes writes over the colleague's change.
+    static QString question()
+    {
+        return QStringLiteral("Nel frattempo un altro insegnante ha modificato questo giudizio. "
+                              "Salvo il tuo testo al posto del suo?");
+    }
 };
 
 } // namespace giudizi

@@ -31,6 +31,11 @@ void storeNumbers(Recordset& rows, const QVector<CatalogueRow>& read,
     }
 }
 
+void takeRenumberingTurn(Database& db, const CatalogueKind& kind)
+{
+    db.lockKey(renumberingLockKey(kind));
+}
+
 QVector<NumberedRow> numbered(const QVector<CatalogueRow>& rows)
 {
     QVector<NumberedRow> result;
@@ -40,6 +45,13 @@ QVector<NumberedRow> numbered(const QVector<CatalogueRow>& rows)
 }
 
 } // namespace
+
+QString renumberingLockKey(const CatalogueKind& kind)
+{
+    return QStringLiteral("catalogo:%1:%2")
+        .arg(kind.table.toLower())
+        .arg(kind.tipo ? *kind.tipo : 0);
+}
 
 QVector<CatalogueRow> catalogueRows(Recordset& workingSet, const CatalogueKind& kind)
 {
@@ -74,6 +86,7 @@ void saveDescriptor(Recordset& workingSet, const CatalogueKind& kind, const Desc
     // Whatever happens, the working set stands again on the row saved.
     const Recordset::KeepPosition keep(workingSet);
     Database::Transaction transaction(*workingSet.database());
+    takeRenumberingTurn(*workingSet.database(), kind);
     workingSet.edit();
     workingSet.setField(kOrdine, edit.ordine);
     if (kind.tipo && edit.ordine == 0) {
@@ -97,13 +110,14 @@ std::optional<DeletedDescriptor> deleteDescriptor(const std::shared_ptr<Database
                                                   const QString& title, const QString& opening)
 {
     Database::Transaction transaction(*db);
+    takeRenumberingTurn(*db, kind);
     const QString where = kind.tipo ? QStringLiteral("%1 = ? AND tipo = ?").arg(kind.textColumn)
                                     : QStringLiteral("%1 = ?").arg(kind.textColumn);
     QVariantList binds{text};
     if (kind.tipo)
         binds.append(*kind.tipo);
     auto found = Recordset::open(db, kind.table, where, binds, QString());
-    if (found->recordCount() == 0)
+    if (found->isEmpty())
         return std::nullopt;
     found->moveFirst();
     DeletedDescriptor deleted;

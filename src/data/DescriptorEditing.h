@@ -21,6 +21,10 @@ struct CatalogueKind {
     std::optional<int> tipo; // rigid: the aspect number (1 to 10)
 };
 
+// Two editors renumbering the same catalogue (on the school server) take
+// turns on the lock of this name: the second reads the numbers the first wrote.
+QString renumberingLockKey(const CatalogueKind& kind);
+
 // A row of a working set, as the grid shows it.
 struct CatalogueRow {
     qint64 key = 0;

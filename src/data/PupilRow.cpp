@@ -36,10 +36,20 @@ void writePupilRow(Recordset& rows, const PupilData& pupil)
     rows.update();
 }
 
-void addPupilRow(Recordset& rows, const PupilData& pupil)
+QString pupilLockKey(const PupilData& pupil)
+{
+    return QStringLiteral("giudizi:%1|%2|%3|%4|%5")
+        .arg(pupil.nome.toUpper(), pupil.sezione.toUpper())
+        .arg(pupil.classe)
+        .arg(pupil.anno.toUpper())
+        .arg(pupil.quadrimestre);
+}
+
+namespace {
+
+void addInTransaction(Recordset& rows, const PupilData& pupil, Database::Transaction& transaction)
 {
     const Recordset::Bookmark previous = rows.hasCurrentRow() ? rows.bookmark() : -1;
-    Database::Transaction transaction(*rows.database());
     rows.addNew();
     rows.update();
     const Recordset::Bookmark added = rows.lastModified();
@@ -55,6 +65,26 @@ void addPupilRow(Recordset& rows, const PupilData& pupil)
             rows.setBookmark(previous);
         throw;
     }
+}
+
+} // namespace
+
+void addPupilRow(Recordset& rows, const PupilData& pupil)
+{
+    Database::Transaction transaction(*rows.database());
+    addInTransaction(rows, pupil, transaction);
+}
+
+std::shared_ptr<Recordset> addPupilUnlessPresent(Recordset& rows, const PupilData& pupil)
+{
+    const std::shared_ptr<Database> archive = rows.database();
+    Database::Transaction transaction(*archive);
+    archive->lockKey(pupilLockKey(pupil));
+    auto same = findSamePupil(archive, pupil);
+    if (!same->isEmpty())
+        return same; // nothing written; the lock goes with the transaction
+    addInTransaction(rows, pupil, transaction);
+    return nullptr;
 }
 
 } // namespace giudizi

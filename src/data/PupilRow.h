@@ -34,5 +34,13 @@ void writePupilRow(Recordset& rows, const PupilData& pupil);
 // Adds an empty row to `rows`, moves onto it and writes the pupil into it, all
 // in one transaction: a failure leaves the archive as it was.
 void addPupilRow(Recordset& rows, const PupilData& pupil);
+// The duplicate check of data entry and the insert as one step: when the
+// archive has no row of the same pupil and term, adds one as addPupilRow()
+// does and returns null; otherwise adds nothing and returns those rows. Two
+// programs entering the same pupil at once take turns on a lock of the key,
+// so the second one finds the first one's row.
+std::shared_ptr<Recordset> addPupilUnlessPresent(Recordset& rows, const PupilData& pupil);
+// The name of that lock (the duplicate check's key, its case folded).
+QString pupilLockKey(const PupilData& pupil);
 
 } // namespace giudizi

@@ -75,6 +75,28 @@ bool adminExec(const QString& name, const QString& sql, QString* error)
     return ok;
 }
 
+QStringList adminQuery(const QString& name, const QString& sql)
+{
+    QStringList rows;
+    PGconn* connection = PQconnectdb(serverSettings(name).toUtf8().constData());
+    PGresult* result = PQexec(connection, sql.toUtf8().constData());
+    if (PQresultStatus(result) != PGRES_TUPLES_OK) {
+        rows.append(QString::fromUtf8(PQerrorMessage(connection)));
+    } else {
+        for (int r = 0; r < PQntuples(result); ++r) {
+            QStringList values;
+            for (int c = 0; c < PQnfields(result); ++c)
+                values.append(PQgetisnull(result, r, c)
+                                  ? QStringLiteral("<null>")
+                                  : QString::fromUtf8(PQgetvalue(result, r, c)));
+            rows.append(values.join(QLatin1Char('|')));
+        }
+    }
+    PQclear(result);
+    PQfinish(connection);
+    return rows;
+}
+
 TestServerDatabase::TestServerDatabase()
     : m_previous(qgetenv("GIUDIZI_SERVER"))
 {

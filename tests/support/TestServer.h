@@ -32,5 +32,8 @@ QString serverSettings(const QString& name);
 // Runs one statement as the cluster's owner on database `name`; false with
 // the server's message in *error.
 bool adminExec(const QString& name, const QString& sql, QString* error = nullptr);
+// The rows a query gives as the cluster's owner, columns joined by '|'
+// (a null as "<null>"); the server's message as the only row on failure.
+QStringList adminQuery(const QString& name, const QString& sql);
 
 } // namespace giudizi::test

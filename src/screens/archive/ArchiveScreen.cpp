@@ -207,7 +207,7 @@ void ArchiveScreen::runSearch(const std::shared_ptr<Recordset>& results,
     // Only a class search names its export, and only a class prints as one.
     const bool ofClass = exportName.has_value();
     offerResults(std::move(exportName), ofClass);
-    if (m_results->recordCount() == 0) {
+    if (m_results->isEmpty()) {
         msg::info(this, nothingFound);
         return;
     }
@@ -220,7 +220,7 @@ void ArchiveScreen::runSearch(const std::shared_ptr<Recordset>& results,
 void ArchiveScreen::offerResults(std::optional<QString> exportName, bool ofClass)
 {
     m_resultActions->setResults(m_results, std::move(exportName));
-    m_classJobs->setResults(m_results, ofClass && m_results->recordCount() > 0);
+    m_classJobs->setResults(m_results, ofClass && !m_results->isEmpty());
 }
 
 void ArchiveScreen::cmdTUTTO_Click()
@@ -234,7 +234,7 @@ void ArchiveScreen::cmdTUTTO_Click()
         msg::info(this, QStringLiteral("La ricerca non è riuscita:\n%1").arg(e.text()));
         return;
     }
-    if (m_results->recordCount() == 0) {
+    if (m_results->isEmpty()) {
         m_display->clear();
         msg::info(this, kEmptyArchive);
         return;
@@ -260,6 +260,8 @@ void ArchiveScreen::CaricaDa()
             CaricaDa();
             return;
         }
+        // What a save later checks: has a colleague changed the row since?
+        m_shownVersion = m_results->version();
     } catch (const DbError& e) {
         msg::info(this, e.text());
     }
@@ -268,7 +270,7 @@ void ArchiveScreen::CaricaDa()
 
 bool ArchiveScreen::canBrowse() const
 {
-    return m_display->rowOnShow() && m_results && m_results->recordCount() > 0;
+    return m_display->rowOnShow() && m_results && !m_results->isEmpty();
 }
 
 void ArchiveScreen::cmddprimo_Click()
@@ -373,8 +375,17 @@ void ArchiveScreen::CmdRegistro_Click()
     }
     if (!requireCurrentRow())
         return;
+    const auto& typed = std::get<JudgmentCorrection>(correction);
     try {
-        writeCorrection(*m_results, std::get<JudgmentCorrection>(correction));
+        try {
+            writeCorrection(*m_results, typed, m_shownVersion);
+        } catch (const ConflictError&) {
+            // No keeps the teacher's text on the screen, unsaved.
+            if (!msg::yesNo(this, ConflictError::question(), msg::Default::No))
+                return;
+            writeCorrection(*m_results, typed);
+        }
+        m_shownVersion = m_results->version();
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("Le modifiche non sono state registrate nell'archivio:\n%1")
                             .arg(e.text()));

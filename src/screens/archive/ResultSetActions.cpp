@@ -73,7 +73,7 @@ void ResultSetActions::setResults(std::shared_ptr<Recordset> results,
 
 void ResultSetActions::rowsChanged()
 {
-    m_esporta->setEnabled(m_exportName && m_results && m_results->recordCount() > 0);
+    m_esporta->setEnabled(m_exportName && m_results && !m_results->isEmpty());
 }
 
 void ResultSetActions::cmdCopia_Click()

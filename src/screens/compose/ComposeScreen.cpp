@@ -213,6 +213,13 @@ void ComposeScreen::primeForPupil(const QString& pupilName, const QString& capti
 {
     m_row = archiveStore().CurrentJudgment;
     m_rowKey = m_row ? m_row->bookmark() : -1;
+    m_rowVersion = -1;
+    try {
+        if (m_row)
+            m_rowVersion = m_row->version();
+    } catch (const DbError&) {
+        // Gone already: the save will say so.
+    }
     m_archivedText = storedText;
     m_pupilSex = appState().pupilSex;
     setText(storedText);
@@ -262,11 +269,22 @@ void ComposeScreen::cmdmaiuscole_Click()
         return;
     }
     const QString prepared = prepareForSaving(original, m_pupilSex);
-    try {
+    const auto write = [&](qint64 expected) {
         m_row->setBookmark(m_rowKey);
-        m_row->edit();
+        m_row->editExpecting(expected);
         m_row->setField(QStringLiteral("giudizio"), prepared);
         m_row->update();
+    };
+    try {
+        try {
+            write(m_rowVersion);
+        } catch (const ConflictError&) {
+            // No keeps the teacher's text on the screen, unsaved.
+            if (!msg::yesNo(this, ConflictError::question(), msg::Default::No))
+                return;
+            write(-1);
+        }
+        m_rowVersion = m_row->version();
     } catch (const DbError& e) {
         // Not saved: the screen stays as it was, the teacher's text untouched.
         msg::info(

@@ -104,6 +104,7 @@ private:
     // even if the other model's screen has moved the shared cursor since.
     std::shared_ptr<Recordset> m_row;
     qint64 m_rowKey = -1;
+    qint64 m_rowVersion = -1; // as read when the pupil came (server only)
     // The text as it stands in the archive (or as the pupil's row was opened):
     // anything else in the box has not been saved yet.
     QString m_archivedText;

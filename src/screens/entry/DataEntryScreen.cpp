@@ -15,8 +15,8 @@
 #include "shared/SchoolYears.h"
 #include "shared/TypedNumbers.h"
 
-#include <QComboBox>
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QCompleter>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -316,17 +316,19 @@ bool DataEntryScreen::storeRow(const PupilData& pupil)
 {
     ArchiveStore& store = archiveStore();
     try {
-        auto same = findSamePupil(store.ArchiveDb, pupil);
-        if (same->recordCount() > 0 && msg::yesNo(this, kDuplicate)) {
+        if (!store.CurrentJudgment || store.CurrentJudgment->table() != QLatin1String("giudizi"))
+            store.CurrentJudgment =
+                Recordset::openTable(store.ArchiveDb, QStringLiteral("giudizi"));
+        auto same = addPupilUnlessPresent(*store.CurrentJudgment, pupil);
+        if (!same)
+            return true;
+        if (msg::yesNo(this, kDuplicate)) {
             store.CurrentJudgment = same;
             store.CurrentJudgment->moveFirst();
             writePupilRow(*store.CurrentJudgment, pupil);
             return true;
         }
-        if (!store.CurrentJudgment || store.CurrentJudgment->table() != QLatin1String("giudizi"))
-            store.CurrentJudgment =
-                Recordset::openTable(store.ArchiveDb, QStringLiteral("giudizi"));
-        addPupilRow(*store.CurrentJudgment, pupil);
+        addPupilRow(*store.CurrentJudgment, pupil); // a second row, as the teacher asked
         return true;
     } catch (const DbError& e) {
         msg::info(this,

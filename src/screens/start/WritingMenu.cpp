@@ -107,6 +107,8 @@ WritingMenu::WritingMenu(const QString& modelCaption, const QString& editor)
     auto* restoring = makeClickLabel(QStringLiteral("LabRipristino"),
                                      QStringLiteral("Ripristino l'archivio da una copia"), this);
     connect(restoring, &ClickLabel::clicked, this, [this] { restoreArchive(this); });
+    // The school server has backups of its own (the technician's).
+    restoring->setVisible(!datasource::onServer());
     auto* help = makeClickLabel(QStringLiteral("LabHELP"), QStringLiteral("Aiuto?"), this);
     for (ClickLabel* l : {label1, floppy, restoring, help})
         l->setStyleSheet(QStringLiteral("QLabel { color: #0000c0; text-decoration: underline; }"
