@@ -10,6 +10,9 @@
 // killed the same way: after each kill the start-up check must find the old
 // files or the restored ones, whole, never a mix of the two
 // (GIUDIZI_CRASH_RESTORES kills, 20 here; the tool runs 200).
+// With the archive on the school server (GIUDIZI_TEST_ENGINE=server) the
+// saving copies write to the server instead (GIUDIZI_CRASH_SERVER_KILLS, 20
+// here; the tool runs 200).
 #include "app/application.h"
 #include "data/AppState.h"
 #include "data/ArchiveStore.h"
@@ -39,6 +42,7 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <functional>
 
 using namespace giudizi;
 using namespace giudizi::test;
@@ -190,47 +194,51 @@ class TestCrashSafety : public QObject {
 private slots:
     void everyAcknowledgedSaveSurvivesAKill()
     {
+        if (onTestServer())
+            QSKIP("the local files' own test");
         WorkFolder work;
         QString error;
         QVERIFY(createDataFolder(datafiles::folder(), &error));
-        const int kills = qEnvironmentVariableIsSet("GIUDIZI_CRASH_KILLS")
-                              ? qEnvironmentVariableIntValue("GIUDIZI_CRASH_KILLS")
-                              : 50;
-        QRandomGenerator random(20261208);
-        QSet<int> acknowledged;
-        int next = 0;
         int hotJournals = 0;
-        for (int round = 0; round < kills; ++round) {
-            // The next copy starts on the folder normally.
-            const QString out = killedChild(kChildVariable, QString::number(next), work.path(),
-                                            round, random.bounded(1, 120));
-            const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
-            QVERIFY2(lines.value(0) == QLatin1String("ready"), qPrintable(out));
-            for (const QString& line : lines.mid(1)) {
-                QVERIFY2(line.startsWith(QLatin1String("saved ")), qPrintable(line));
-                const int i = line.mid(6).toInt();
-                acknowledged.insert(i);
-                next = std::max(next, i + 1);
-            }
-            // Checked on a copy: the hot journal a kill may leave stays for
-            // the next copy of the program to roll back.
-            if (QFileInfo::exists(datafiles::archivePath() + QStringLiteral("-journal")))
-                ++hotJournals;
-            checkArchive(acknowledged);
-            if (QTest::currentTestFailed())
-                return;
-        }
-        // The program itself starts normally after the last kill.
-        EndRecorder ends;
-        QVERIFY(startApplication());
-        QVERIFY(ends.statuses.isEmpty());
-        shutDown();
-        qInfo("%d kills, %d saves acknowledged, %d hot journals rolled back", kills,
-              int(acknowledged.size()), hotJournals);
+        const int saves = killSavingCopies(
+            work.path(), "GIUDIZI_CRASH_KILLS", 50, [&](const QSet<int>& acknowledged) {
+                // Checked on a copy: the hot journal a kill
+                // may leave stays for the next copy to roll back.
+                if (QFileInfo::exists(datafiles::archivePath() + QStringLiteral("-journal")))
+                    ++hotJournals;
+                checkArchive(acknowledged);
+            });
+        qInfo("%d saves acknowledged, %d hot journals rolled back", saves, hotJournals);
+    }
+
+    // The same with the archive on the school server: each kill drops the
+    // copy's connection halfway, and the server keeps every acknowledged save.
+    void everyAcknowledgedSaveOnTheServerSurvivesAKill()
+    {
+        if (!onTestServer())
+            QSKIP("with the archive on the school server only");
+        WorkFolder work;
+        const QString database = work.server()->name();
+        const int saves = killSavingCopies(
+            work.path(), "GIUDIZI_CRASH_SERVER_KILLS", 20, [&](const QSet<int>& acknowledged) {
+                QHash<QString, QString> texts;
+                for (const QString& row : adminQuery(
+                         database, QStringLiteral("SELECT nome || '|' || coalesce(giudizio, '') "
+                                                  "FROM giudizi"))) {
+                    const QString name = row.section(QLatin1Char('|'), 0, 0);
+                    QVERIFY2(!texts.contains(name), qPrintable(name + QStringLiteral(" twice")));
+                    texts.insert(name, row.section(QLatin1Char('|'), 1));
+                }
+                for (int i : acknowledged)
+                    QVERIFY2(texts.value(pupilName(i)) == judgment(i), qPrintable(pupilName(i)));
+            });
+        qInfo("%d saves acknowledged on the server", saves);
     }
 
     void everyRestoreIsWholeOrUndone()
     {
+        if (onTestServer())
+            QSKIP("the local files' own test");
         WorkFolder work;
         QTemporaryDir copies;
         QVERIFY(makeTaggedSet(datafiles::folder(), 0, 0));
@@ -271,6 +279,49 @@ private slots:
     }
 
 private:
+    // Starts and kills saving copies in `folder` as many times as `variable`
+    // says (else `byDefault`), each copy taking up after the last pupil
+    // acknowledged; `check` looks at the archive after each kill. Then the
+    // program starts normally once more. The number of saves acknowledged.
+    static int killSavingCopies(const QString& folder, const char* variable, int byDefault,
+                                const std::function<void(const QSet<int>&)>& check)
+    {
+        const int kills = qEnvironmentVariableIsSet(variable)
+                              ? qEnvironmentVariableIntValue(variable)
+                              : byDefault;
+        QRandomGenerator random(20261208);
+        QSet<int> acknowledged;
+        int next = 0;
+        for (int round = 0; round < kills; ++round) {
+            const QString out = killedChild(kChildVariable, QString::number(next), folder, round,
+                                            random.bounded(1, 120));
+            const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+            if (lines.value(0) != QLatin1String("ready")) {
+                QTest::qFail(qPrintable(out), __FILE__, __LINE__);
+                return 0;
+            }
+            for (const QString& line : lines.mid(1)) {
+                if (!line.startsWith(QLatin1String("saved "))) {
+                    QTest::qFail(qPrintable(line), __FILE__, __LINE__);
+                    return 0;
+                }
+                const int i = line.mid(6).toInt();
+                acknowledged.insert(i);
+                next = std::max(next, i + 1);
+            }
+            check(acknowledged);
+            if (QTest::currentTestFailed())
+                return 0;
+        }
+        // The program itself starts normally after the last kill.
+        EndRecorder ends;
+        if (!startApplication() || !ends.statuses.isEmpty())
+            QTest::qFail("the program did not start after the last kill", __FILE__, __LINE__);
+        shutDown();
+        qInfo("%d kills", kills);
+        return int(acknowledged.size());
+    }
+
     // A child copy started with `variable` set to `value` in `folder`, killed
     // `afterMs` after it said it was ready; what it printed (its errors when nothing).
     static QString killedChild(const char* variable, const QString& value, const QString& folder,
