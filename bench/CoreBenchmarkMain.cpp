@@ -5,13 +5,16 @@
 
 namespace giudizi::bench {
 
-int runCoreBenchmarks(int argc, char** argv, const std::function<void()>& prepare)
+int runCoreBenchmarks(int argc, char** argv, const std::function<void()>& prepare,
+                      const std::function<void()>& finish)
 {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     prepare();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (finish)
+        finish();
     return 0;
 }
 

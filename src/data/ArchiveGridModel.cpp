@@ -21,10 +21,9 @@ void ArchiveGridModel::refresh(const std::shared_ptr<Database>& archive)
     QVector<qint64> keys;
     if (archive && archive->isOpen()) {
         columns = archive->columns(QStringLiteral("giudizi"));
-        Query query(*archive, Recordset::keyQuery(*archive, QStringLiteral("giudizi"),
-                                                  kPanorama.where, kPanorama.orderBy));
-        while (query.next())
-            keys.append(query.int64(0));
+        keys =
+            Recordset::readKeys(*archive, Recordset::keyQuery(*archive, QStringLiteral("giudizi"),
+                                                              kPanorama.where, kPanorama.orderBy));
     }
     beginResetModel();
     m_db = archive;

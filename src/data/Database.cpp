@@ -189,6 +189,8 @@ std::shared_ptr<QSqlQuery> Database::runServerQuery(const QString& sql, const QV
     std::shared_ptr<QSqlQuery> query = m_serverQueries.take(sql);
     if (!query) {
         query = std::make_shared<QSqlQuery>(handle());
+        // Rows stream in (a copy of the archive reads them all); keys come in
+        // one value (Recordset::readKeys).
         query->setForwardOnly(true);
         if (!query->prepare(serverSql(sql)))
             throw failure(query->lastError());

@@ -109,17 +109,37 @@ QString Recordset::keyQuery(const Database& db, const QString& table, const QStr
     return sql;
 }
 
+QVector<Recordset::Bookmark> Recordset::readKeys(Database& db, const QString& keyQuery,
+                                                 const QVariantList& binds)
+{
+    QVector<Bookmark> keys;
+    if (!db.isServer()) {
+        Query query(db, keyQuery, binds);
+        while (query.next())
+            keys.append(query.int64(0));
+        return keys;
+    }
+    // One value, the keys in order, rather than a row each: a row costs the
+    // driver more than the key in it.
+    Query query(db, QStringLiteral("SELECT ARRAY(%1)").arg(keyQuery), binds);
+    if (!query.next())
+        return keys;
+    const QString text = query.value(0).toString();
+    const QStringView list = QStringView(text).mid(1, std::max<qsizetype>(0, text.size() - 2));
+    keys.reserve(static_cast<int>(list.count(QLatin1Char(',')) + 1));
+    for (const QStringView key : list.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        keys.append(key.toLongLong());
+    return keys;
+}
+
 void Recordset::loadKeys(const QString& where, const QVariantList& binds, const QString& orderBy)
 {
     m_keyQuery = keyQuery(*m_db, m_table, where, orderBy);
     m_keyBinds = binds;
-    m_keys.clear();
     m_complete = !m_db->isServer();
-    Query query(*m_db,
-                m_complete ? m_keyQuery : m_keyQuery + QStringLiteral(" LIMIT %1").arg(kFirstKeys),
-                binds);
-    while (query.next())
-        m_keys.append(query.int64(0));
+    m_keys = readKeys(
+        *m_db, m_complete ? m_keyQuery : m_keyQuery + QStringLiteral(" LIMIT %1").arg(kFirstKeys),
+        binds);
     if (m_keys.size() < kFirstKeys)
         m_complete = true;
     m_pos = 0;
@@ -132,11 +152,7 @@ void Recordset::completeKeys() const
         return;
     const Bookmark current = m_pos >= 0 && m_pos < m_keys.size() ? m_keys.at(m_pos) : -1;
     const int position = m_pos;
-    QVector<Bookmark> keys;
-    Query query(*m_db, m_keyQuery, m_keyBinds);
-    while (query.next())
-        keys.append(query.int64(0));
-    m_keys = keys;
+    m_keys = readKeys(*m_db, m_keyQuery, m_keyBinds);
     m_complete = true;
     // The cursor keeps its row; past the first keys it stays at its place.
     const int found = current >= 0 ? m_keys.indexOf(current) : -1;

@@ -29,6 +29,9 @@ public:
     // The statement that reads the keys of such a recordset.
     static QString keyQuery(const Database& db, const QString& table, const QString& where,
                             const QString& orderBy);
+    // The keys that statement gives, in its order.
+    static QVector<Bookmark> readKeys(Database& db, const QString& keyQuery,
+                                      const QVariantList& binds = {});
 
     QString table() const { return m_table; }
     std::shared_ptr<Database> database() const { return m_db; }
