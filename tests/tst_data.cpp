@@ -5,6 +5,8 @@
 #include "data/DbError.h"
 #include "data/PupilRow.h"
 #include "data/Recordset.h"
+#include "data/ServerAddress.h"
+#include "data/SqlDialect.h"
 #include "data/SqlScript.h"
 #include "shared/TypedNumbers.h"
 #include "support/TestSupport.h"
@@ -254,6 +256,70 @@ private slots:
         QCOMPARE(leadingNumber(QString::fromUtf8("٣")),
                  0); // digits of other scripts are not numbers
         QCOMPARE(leadingNumber(QStringLiteral("99999999999")), 0); // too big to hold
+    }
+
+    // The searches as the server reads them: case folded on both sides.
+    void statementsReadOnTheServer()
+    {
+        QCOMPARE(serverSql(QStringLiteral("sezione = ? COLLATE NOCASE AND classe = ? AND anno=?  "
+                                          "collate nocase")),
+                 QStringLiteral("lower(sezione) = lower(?) AND classe = ? AND lower(anno) = "
+                                "lower(?)"));
+        QCOMPARE(serverSql(QStringLiteral("SELECT nome FROM elenco ORDER BY nome COLLATE NOCASE")),
+                 QStringLiteral("SELECT nome FROM elenco ORDER BY nome"));
+        // A phrase that merely reads like one is not a statement: values are bound.
+        QCOMPARE(serverSql(QStringLiteral("giudizio = ?")), QStringLiteral("giudizio = ?"));
+    }
+
+    // Where the server is, by libpq's rules; what a failure means, in Italian.
+    void serverAddressesAndFailures()
+    {
+        QString error;
+        auto service = parseServerAddress(QStringLiteral(" scuola "), &error);
+        QVERIFY(service);
+        QCOMPARE(service->setting(QStringLiteral("service")), QStringLiteral("scuola"));
+        QCOMPARE(service->describe(), QStringLiteral("scuola"));
+
+        auto uri = parseServerAddress(
+            QStringLiteral("postgresql://aula@srv.scuola.it:5433/giudizi?sslmode=require"), &error);
+        QVERIFY2(uri, qPrintable(error));
+        QCOMPARE(uri->setting(QStringLiteral("host")), QStringLiteral("srv.scuola.it"));
+        QCOMPARE(uri->setting(QStringLiteral("port")), QStringLiteral("5433"));
+        QCOMPARE(uri->setting(QStringLiteral("user")), QStringLiteral("aula"));
+        QCOMPARE(uri->setting(QStringLiteral("sslmode")), QStringLiteral("require"));
+        QCOMPARE(uri->describe(), QStringLiteral("giudizi su srv.scuola.it"));
+
+        // A typed password with quotes and backslashes survives the round trip,
+        // and no message names it.
+        auto keywords =
+            parseServerAddress(QStringLiteral("host=/tmp dbname='anno scolastico'"), &error);
+        QVERIFY(keywords);
+        keywords->password = QStringLiteral("l'O\\ra");
+        auto again = parseServerAddress(QString::fromUtf8(keywords->connectionString()), &error);
+        QVERIFY(again);
+        QCOMPARE(again->setting(QStringLiteral("dbname")), QStringLiteral("anno scolastico"));
+        QCOMPARE(again->setting(QStringLiteral("password")), keywords->password);
+        QVERIFY(!again->describe().contains(keywords->password));
+
+        QVERIFY(!parseServerAddress(QStringLiteral("postgresql://[::1"), &error));
+        QVERIFY2(error.startsWith(QStringLiteral("Non capisco l'indirizzo del server")),
+                 qPrintable(error));
+        QVERIFY(!parseServerAddress(QStringLiteral("  "), &error));
+
+        QVERIFY(serverFailureMessage(*uri, "server does not support SSL, but SSL was required")
+                    .startsWith(QStringLiteral("Il server «giudizi su srv.scuola.it» non accetta "
+                                               "connessioni cifrate")));
+        QVERIFY(serverFailureMessage(*uri, "FATAL:  password authentication failed for user")
+                    .startsWith(QStringLiteral("La password per il server")));
+        QVERIFY(serverFailureMessage(*service, "definition of service \"scuola\" not found")
+                    .startsWith(QStringLiteral("Il servizio «scuola» non è descritto")));
+        QVERIFY(
+            serverFailureMessage(*uri, "connection to server at \"srv\" failed: Connection "
+                                       "refused")
+                .startsWith(QStringLiteral("Il server «giudizi su srv.scuola.it» non risponde")));
+        QVERIFY(isConnectionLoss(QStringLiteral("server closed the connection unexpectedly")));
+        QVERIFY(
+            !isConnectionLoss(QStringLiteral("duplicate key value violates unique constraint")));
     }
 };
 

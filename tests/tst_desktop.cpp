@@ -49,6 +49,27 @@ private slots:
         QCOMPARE(parseStartOptions({"giudizi", "--archivio"}).error,
                  QStringLiteral("Opzione sconosciuta: --archivio"));
 
+        // The school server: named on the command line, else by GIUDIZI_SERVER.
+        StartOptions server = parseStartOptions({"giudizi", "--server", "scuola"}, "altro");
+        QCOMPARE(server.server, QStringLiteral("scuola"));
+        QVERIFY(server.command == StartOptions::Command::Run);
+        QCOMPARE(parseStartOptions({"giudizi"}, " altro ").server, QStringLiteral("altro"));
+        QCOMPARE(parseStartOptions({"giudizi", "--server=postgresql://aula@srv/giudizi"}).server,
+                 QStringLiteral("postgresql://aula@srv/giudizi"));
+        QCOMPARE(parseStartOptions({"giudizi", "--server"}).error,
+                 QStringLiteral("Manca il servizio del server dopo --server."));
+        server = parseStartOptions({"giudizi", "--carica-sul-server", "scuola", "--cartella", "d"});
+        QVERIFY(server.command == StartOptions::Command::UploadToServer);
+        QCOMPARE(server.folder, QStringLiteral("d"));
+        QVERIFY(server.error.isEmpty());
+        QVERIFY(!parseStartOptions({"giudizi", "--carica-sul-server", "scuola"}).error.isEmpty());
+        QVERIFY(parseStartOptions({"giudizi", "--prepara-server", "scuola"}).command ==
+                StartOptions::Command::PrepareServer);
+        QVERIFY(!parseStartOptions({"giudizi", "--prepara-server", "a", "--carica-sul-server", "a",
+                                    "--cartella", "d"})
+                     .error.isEmpty());
+        QVERIFY(startHelp().contains(QStringLiteral("--server SERVIZIO")));
+
         QTemporaryDir here, home;
         QCOMPARE(chooseWorkingFolder("dati", here.path(), home.path()), here.filePath("dati"));
         QCOMPARE(chooseWorkingFolder(QString(), here.path(), home.path()),

@@ -4,7 +4,7 @@
 # Arguments go to the benchmark (e.g. --benchmark_repetitions=5).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$here/tools/install-deps.sh"
+bash "$here/tools/install-deps.sh" server
 cmake -S "$here" -B "$here/build-rel" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DGIUDIZI_BUILD_BENCH=ON >/dev/null
 cmake --build "$here/build-rel" --target bench_server

@@ -17,7 +17,7 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 test -f "$root/usr/share/icons/hicolor/scalable/apps/giudizi.svg"
 depends="$(dpkg-deb -f "$package" Depends)"
-for needed in libqt6widgets6 libsqlite3 libsodium23 fonts-liberation2 libqt6sql6-sqlite; do
+for needed in libqt6widgets6 libsqlite3 libsodium23 libpq5 fonts-liberation2 libqt6sql6-sqlite libqt6sql6-psql; do
   case "$depends" in *"$needed"*) ;; *) echo "missing dependency $needed: $depends" >&2; exit 1;; esac
 done
 first="$(GIUDIZI_EXIT_AFTER_START=1 QT_QPA_PLATFORM=offscreen \

@@ -3,7 +3,7 @@
 # runs the whole test suite; any report fails the run.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$here/tools/install-deps.sh"
+bash "$here/tools/install-deps.sh" server
 cmake -S "$here" -B "$here/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGIUDIZI_SANITIZE=ON \
       >/dev/null
 cmake --build "$here/build-asan" -j2

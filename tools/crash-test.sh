@@ -6,7 +6,7 @@
 # (tests/tst_crash_safety.cpp).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$here/tools/install-deps.sh"
+bash "$here/tools/install-deps.sh" server
 cmake -S "$here" -B "$here/build-ci" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$here/build-ci" --target tst_crash_safety
 GIUDIZI_CRASH_KILLS="${1:-1000}" GIUDIZI_CRASH_RESTORES="${2:-200}" QT_QPA_PLATFORM=offscreen \

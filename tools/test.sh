@@ -2,7 +2,7 @@
 # Installs what is needed, builds with warnings as errors and runs every test.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$here/tools/install-deps.sh"
+bash "$here/tools/install-deps.sh" server
 cmake -S "$here" -B "$here/build-ci" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGIUDIZI_WERROR=ON \
       -DGIUDIZI_BUILD_BENCH=ON
 cmake --build "$here/build-ci" -j2
