@@ -263,8 +263,8 @@ private slots:
     {
         QCOMPARE(serverSql(QStringLiteral("sezione = ? COLLATE NOCASE AND classe = ? AND anno=?  "
                                           "collate nocase")),
-                 QStringLiteral("lower(sezione) = lower(?) AND classe = ? AND lower(anno) = "
-                                "lower(?)"));
+                 QStringLiteral("lower(sezione) = lower(CAST(? AS text) COLLATE \"C\") AND classe "
+                                "= ? AND lower(anno) = lower(CAST(? AS text) COLLATE \"C\")"));
         QCOMPARE(serverSql(QStringLiteral("SELECT nome FROM elenco ORDER BY nome COLLATE NOCASE")),
                  QStringLiteral("SELECT nome FROM elenco ORDER BY nome"));
         // A phrase that merely reads like one is not a statement: values are bound.

@@ -55,6 +55,7 @@ std::variant<JudgmentCorrection, CorrectionProblem> correctionOf(const ShownJudg
 // throws DbError (MissingRowError when the row is gone). With `expected` a
 // row version (see Recordset::version()), nothing is written when a colleague
 // changed the row since (ConflictError); -1 writes in any case.
-void writeCorrection(Recordset& rows, const JudgmentCorrection& correction, qint64 expected = -1);
+void writeCorrection(Recordset& rows, const JudgmentCorrection& correction,
+                     qint64 expected = -1 /* Recordset::kNoCheck */);
 
 } // namespace giudizi

@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/DescriptorEditing.h"
 #include "data/Recordset.h"
 
 namespace giudizi {
@@ -52,6 +53,13 @@ void replaceCatalogue(const std::shared_ptr<Database>& db, CatalogueModel model,
     const QStringList tables = catalogueTables(model);
     db->aboutToChange();
     Database::Transaction transaction(*db);
+    // No renumbering of a colleague runs in the middle of the replacement.
+    for (const QString& table : tables)
+        if (rigid)
+            for (int aspect = 1; aspect <= 10; ++aspect)
+                db->lockKey(renumberingLockKey({table, textColumn(model), aspect}));
+        else
+            db->lockKey(renumberingLockKey({table, textColumn(model), std::nullopt}));
     for (const QString& table : tables)
         db->exec(QStringLiteral("DELETE FROM %1").arg(table)); // the program's own names
     for (const QString& table : tables) {

@@ -37,15 +37,38 @@ PGconn* serverHandle(const QSqlDatabase& db)
     return *static_cast<PGconn* const*>(handle.constData());
 }
 
-// The settings go to libpq as they are; the typed password through the
-// driver, which keeps it in memory only.
-void configure(QSqlDatabase& db, const ServerAddress& address)
+constexpr int kLockWaitSeconds = 15;
+
+// Opens the connection: the settings go to libpq as they are, the password
+// (typed, or from a URI) through the driver, which keeps it in memory only
+// and quotes it whole. Empty on success, else the teacher's message.
+QString openServer(QSqlDatabase& db, const ServerAddress& address)
 {
     ServerAddress settings = address;
+    QString password = address.password;
+    for (int i = settings.settings.size() - 1; i >= 0; --i)
+        if (settings.settings.at(i).first == QLatin1String("password")) {
+            if (password.isEmpty())
+                password = settings.settings.at(i).second;
+            settings.settings.removeAt(i);
+        }
     settings.password.clear();
     db.setConnectOptions(QString::fromUtf8(settings.connectionString()));
-    db.setPassword(address.password);
+    db.setPassword(password);
+    if (!db.open())
+        return serverFailureMessage(address, db.lastError().databaseText().isEmpty()
+                                                 ? db.lastError().text()
+                                                 : db.lastError().databaseText());
+    // Quiet notices; and a colleague's program gone silent in the middle of a
+    // change holds nobody for long: the wait ends with a message.
+    QSqlQuery(QStringLiteral("SET client_min_messages = warning"), db);
+    QSqlQuery(QStringLiteral("SET lock_timeout = '%1s'").arg(kLockWaitSeconds), db);
+    return QString();
 }
+
+const QString kConnectionLost =
+    QStringLiteral("Il collegamento con il server si è interrotto: nulla è stato scritto. "
+                   "Riprova: il programma si ricollega da solo.");
 } // namespace
 
 Database::Database(const QString& path, const QString& connection)
@@ -129,18 +152,14 @@ std::shared_ptr<Database> Database::connect(const ServerAddress& address, QStrin
     const QString name = nextConnectionName();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        configure(db, address);
-        if (!db.open()) {
+        const QString refusal = openServer(db, address);
+        if (!refusal.isEmpty()) {
             if (error)
-                *error = serverFailureMessage(address, db.lastError().databaseText().isEmpty()
-                                                           ? db.lastError().text()
-                                                           : db.lastError().databaseText());
+                *error = refusal;
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
             return nullptr;
         }
-        // Quiet notices; the statements say what they need.
-        QSqlQuery(QStringLiteral("SET client_min_messages = warning"), db);
     }
     std::shared_ptr<Database> database(new Database(address.describe(), name));
     database->m_server = address;
@@ -155,14 +174,16 @@ bool Database::reconnectIfLost()
     PGconn* raw = serverHandle(db);
     if (!m_lost && raw && PQstatus(raw) == CONNECTION_OK)
         return false;
+    // Statements of a transaction begun on the lost connection must not go
+    // on, one by one, on a new one: the transaction fails as a whole.
+    if (m_openTransactions > 0)
+        throw DbError(kConnectionLost);
+    m_lost = true; // until a connection is made again
     m_serverQueries.clear();
     db.close();
-    configure(db, *m_server);
-    if (!db.open())
-        throw DbError(serverFailureMessage(*m_server, db.lastError().databaseText().isEmpty()
-                                                          ? db.lastError().text()
-                                                          : db.lastError().databaseText()));
-    QSqlQuery(QStringLiteral("SET client_min_messages = warning"), db);
+    const QString refusal = openServer(db, *m_server);
+    if (!refusal.isEmpty())
+        throw DbError(refusal);
     m_lost = false;
     return true;
 }
@@ -175,10 +196,7 @@ DbError Database::failure(const QSqlError& error)
     PGconn* raw = serverHandle(handle());
     if (!raw || PQstatus(raw) != CONNECTION_OK || isConnectionLoss(text)) {
         m_lost = true;
-        return DbError(QStringLiteral("Il collegamento con il server si è interrotto: nulla è "
-                                      "stato scritto. Riprova: il programma si ricollega da "
-                                      "solo.\n(%1)")
-                           .arg(text.trimmed()));
+        return DbError(kConnectionLost + QStringLiteral("\n(%1)").arg(text.trimmed()));
     }
     return DbError::fromServer(text, error.nativeErrorCode());
 }
@@ -266,7 +284,9 @@ QSqlDatabase Database::handle() const
 
 bool Database::isOpen() const
 {
-    return !m_connection.isEmpty() && handle().isOpen();
+    // A server connection that was lost is still this program's: the next
+    // statement makes it again.
+    return !m_connection.isEmpty() && (isServer() || handle().isOpen());
 }
 
 void Database::close()
@@ -366,23 +386,32 @@ Database::Transaction::Transaction(Database& db)
     m_db.reconnectIfLost();
     if (!m_db.handle().transaction())
         throw m_db.failure(m_db.handle().lastError());
+    ++m_db.m_openTransactions;
 }
 
 Database::Transaction::~Transaction()
 {
-    if (!m_done)
-        m_db.handle().rollback();
+    if (m_done)
+        return;
+    --m_db.m_openTransactions;
+    m_db.handle().rollback();
 }
 
 void Database::Transaction::commit()
 {
+    m_done = true;
+    --m_db.m_openTransactions;
     if (!m_db.handle().commit()) {
-        const DbError error = m_db.failure(m_db.handle().lastError());
+        DbError error = m_db.failure(m_db.handle().lastError());
+        if (m_db.m_lost)
+            // The server may or may not have had the commit: say so.
+            error = DbError(QStringLiteral("Il collegamento con il server si è interrotto proprio "
+                                           "mentre salvavo: non so se il server ha ricevuto le "
+                                           "modifiche. Riapri il documento per vedere com'è "
+                                           "rimasto; il programma si ricollega da solo."));
         m_db.handle().rollback(); // a commit the server refused leaves nothing open
-        m_done = true;
         throw error;
     }
-    m_done = true;
 }
 
 } // namespace giudizi

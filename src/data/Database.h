@@ -118,6 +118,7 @@ private:
     QHash<QString, std::shared_ptr<QSqlQuery>> m_serverQueries;
     mutable QHash<QString, QStringList> m_columns;
     bool m_lost = false;
+    int m_openTransactions = 0;
 };
 
 } // namespace giudizi

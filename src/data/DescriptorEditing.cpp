@@ -87,6 +87,10 @@ void saveDescriptor(Recordset& workingSet, const CatalogueKind& kind, const Desc
     const Recordset::KeepPosition keep(workingSet);
     Database::Transaction transaction(*workingSet.database());
     takeRenumberingTurn(*workingSet.database(), kind);
+    // On the server colleagues may have added or deleted rows since the
+    // working set was read: the renumbering takes the catalogue as it is now.
+    if (workingSet.database()->isServer())
+        workingSet.requery();
     workingSet.edit();
     workingSet.setField(kOrdine, edit.ordine);
     if (kind.tipo && edit.ordine == 0) {

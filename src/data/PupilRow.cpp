@@ -38,11 +38,10 @@ void writePupilRow(Recordset& rows, const PupilData& pupil)
 
 QString pupilLockKey(const PupilData& pupil)
 {
-    return QStringLiteral("giudizi:%1|%2|%3|%4|%5")
-        .arg(pupil.nome.toUpper(), pupil.sezione.toUpper())
-        .arg(pupil.classe)
-        .arg(pupil.anno.toUpper())
-        .arg(pupil.quadrimestre);
+    return QStringList{QStringLiteral("giudizi"), pupil.nome.toUpper(),
+                       pupil.sezione.toUpper(),   QString::number(pupil.classe),
+                       pupil.anno.toUpper(),      QString::number(pupil.quadrimestre)}
+        .join(QLatin1Char('|'));
 }
 
 namespace {

@@ -36,9 +36,18 @@ Written runChange(Database& db, const QString& sql, const QVariantList& binds, b
     Written written;
     if (db.isServer()) {
         auto query = db.runServerQuery(sql, binds);
-        written.rows = query->numRowsAffected();
-        if (returnsKey && query->next())
-            written.key = query->value(0).toLongLong();
+        if (returnsKey) {
+            // A change by key returns its one row (the count of a streamed
+            // result is not known before it is read).
+            if (query->next()) {
+                written.key = query->value(0).toLongLong();
+                written.rows = 1;
+            }
+            while (query->next()) {
+            }
+        } else {
+            written.rows = query->numRowsAffected();
+        }
         db.returnServerQuery(sql, std::move(query));
         return written;
     }
@@ -88,7 +97,8 @@ std::shared_ptr<Recordset> Recordset::open(std::shared_ptr<Database> db, const Q
     try {
         rs->loadKeys(where, binds, orderBy);
     } catch (const DbError&) {
-        if (!db->hasTable(table))
+        // (On the server a failure is mostly the connection: said as it is.)
+        if (!db->isServer() && !db->hasTable(table))
             throw DbError(
                 QStringLiteral("La tabella '%1' non esiste in %2").arg(table, db->path()));
         throw;
@@ -150,13 +160,24 @@ void Recordset::completeKeys() const
 {
     if (m_complete)
         return;
+    // The cursor keeps its row, or, past the first keys, goes on after the
+    // last row it passed (rows added or deleted meanwhile do not shift it).
     const Bookmark current = m_pos >= 0 && m_pos < m_keys.size() ? m_keys.at(m_pos) : -1;
+    const Bookmark passed = m_pos > 0 && m_pos - 1 < m_keys.size() ? m_keys.at(m_pos - 1) : -1;
     const int position = m_pos;
     m_keys = readKeys(*m_db, m_keyQuery, m_keyBinds);
     m_complete = true;
-    // The cursor keeps its row; past the first keys it stays at its place.
-    const int found = current >= 0 ? m_keys.indexOf(current) : -1;
-    m_pos = found >= 0 ? found : position;
+    // Rows this cursor added stay in it, as after update(), even where its
+    // search would not find them.
+    for (const Bookmark key : std::as_const(m_added))
+        if (!m_keys.contains(key))
+            m_keys.append(key);
+    if (const int found = current >= 0 ? m_keys.indexOf(current) : -1; found >= 0)
+        m_pos = found;
+    else if (const int before = passed >= 0 ? m_keys.indexOf(passed) : -1; before >= 0)
+        m_pos = before + 1;
+    else
+        m_pos = std::min<int>(position, m_keys.size());
 }
 
 int Recordset::recordCount() const
@@ -179,6 +200,7 @@ bool Recordset::bof() const
 
 void Recordset::moveFirst()
 {
+    m_versionKey = -1;
     m_pos = 0;
     m_afterDelete = false;
     m_loaded = false;
@@ -186,6 +208,7 @@ void Recordset::moveFirst()
 
 void Recordset::moveLast()
 {
+    m_versionKey = -1;
     completeKeys();
     m_pos = m_keys.isEmpty() ? 0 : m_keys.size() - 1;
     m_afterDelete = false;
@@ -194,6 +217,7 @@ void Recordset::moveLast()
 
 void Recordset::moveNext()
 {
+    m_versionKey = -1;
     if (m_afterDelete)
         m_afterDelete = false; // the next row has already slid into place
     else if (m_pos < m_keys.size())
@@ -205,6 +229,7 @@ void Recordset::moveNext()
 
 void Recordset::movePrevious()
 {
+    m_versionKey = -1;
     m_afterDelete = false;
     if (m_pos >= 0)
         --m_pos;
@@ -245,7 +270,8 @@ void Recordset::loadCurrent() const
     m_values.clear();
     for (int i = 0; i < columns.size(); ++i)
         m_values.append(query.value(i));
-    m_version = versioned ? query.int64(columns.size()) : -1;
+    m_version = versioned ? query.int64(columns.size()) : kNoCheck;
+    m_versionKey = m_keys.at(m_pos);
     m_loaded = true;
 }
 
@@ -278,11 +304,22 @@ QStringList Recordset::fieldNames() const
     return m_db->columns(m_table);
 }
 
+qint64 Recordset::versionOrUnknown() const
+{
+    try {
+        return version();
+    } catch (const DbError&) {
+        return kUnknownVersion;
+    }
+}
+
 qint64 Recordset::version() const
 {
     if (!m_db->keepsVersions(m_table))
-        return -1;
-    loadCurrent();
+        return kNoCheck;
+    requireRow();
+    if (m_loaded || m_versionKey != m_keys.at(m_pos))
+        loadCurrent();
     return m_version;
 }
 
@@ -373,7 +410,7 @@ void Recordset::edit()
     m_mode = Mode::Edit;
     m_pending.clear();
     m_pendingOrder.clear();
-    m_expectedVersion = -1;
+    m_expectedVersion = kNoCheck;
 }
 
 void Recordset::editExpecting(qint64 version)
@@ -435,6 +472,7 @@ void Recordset::write()
             sql += QStringLiteral(" RETURNING ") + m_db->keyColumn(m_table);
         m_lastModified = runChange(*m_db, sql, binds, true).key;
         m_keys.append(m_lastModified);
+        m_added.append(m_lastModified);
     } else {
         requireRow();
         if (!m_pendingOrder.isEmpty()) {
@@ -448,15 +486,24 @@ void Recordset::write()
                               .arg(m_db->quotedTable(m_table), sets.join(QStringLiteral(", ")),
                                    m_db->keyColumn(m_table));
             binds.append(m_keys.at(m_pos));
-            const bool checked = versioned && m_expectedVersion >= 0;
+            // An unknown version (kUnknownVersion) matches no row: the
+            // teacher is asked rather than a colleague's text overwritten.
+            const bool checked = versioned && m_expectedVersion != kNoCheck;
             if (checked) {
                 sql += QStringLiteral(" AND %1 = ?").arg(server::kVersionColumn);
                 binds.append(m_expectedVersion);
             }
-            if (runChange(*m_db, sql, binds, false).rows < 1) {
+            if (versioned)
+                sql += QStringLiteral(" RETURNING ") + server::kVersionColumn;
+            const Written written = runChange(*m_db, sql, binds, versioned);
+            if (written.rows < 1) {
                 if (checked && currentRowExists())
                     throw ConflictError();
                 throw MissingRowError();
+            }
+            if (versioned) { // the version this very change gave the row
+                m_version = written.key;
+                m_versionKey = m_keys.at(m_pos);
             }
         } else {
             m_loaded = false;
@@ -467,7 +514,7 @@ void Recordset::write()
     m_mode = Mode::None;
     m_pending.clear();
     m_pendingOrder.clear();
-    m_expectedVersion = -1;
+    m_expectedVersion = kNoCheck;
     m_loaded = false;
 }
 
@@ -516,6 +563,7 @@ void Recordset::remove()
                             .arg(m_db->quotedTable(m_table), m_db->keyColumn(m_table));
     if (runChange(*m_db, sql, {m_keys.at(m_pos)}, false).rows < 1)
         throw MissingRowError();
+    m_added.removeAll(m_keys.at(m_pos));
     m_keys.removeAt(m_pos);
     m_afterDelete = true;
     m_loaded = false;
@@ -536,7 +584,17 @@ void Recordset::setBookmark(Bookmark key)
     }
     if (index < 0)
         throw DbError(QStringLiteral("Segnalibro non valido."));
+    if (index != m_pos)
+        m_versionKey = -1;
     m_pos = index;
+    m_afterDelete = false;
+    m_loaded = false;
+}
+
+void Recordset::requery()
+{
+    m_complete = false;
+    completeKeys();
     m_afterDelete = false;
     m_loaded = false;
 }
@@ -548,6 +606,7 @@ void Recordset::refresh()
 
 void Recordset::forget(Bookmark key)
 {
+    m_added.removeAll(key);
     const int index = m_keys.indexOf(key);
     if (index < 0)
         return;

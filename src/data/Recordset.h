@@ -71,7 +71,10 @@ public:
     void edit();
     // edit(), and update() writes only if the row still has `version` (see
     // version()); otherwise nothing is written and ConflictError is thrown.
+    // kNoCheck writes in any case; kUnknownVersion always finds a conflict.
     void editExpecting(qint64 version);
+    static constexpr qint64 kNoCheck = -1;
+    static constexpr qint64 kUnknownVersion = -2;
     void addNew();
     void setField(const QString& column, const QVariant& value);
     void update();
@@ -81,9 +84,12 @@ public:
     // so moveNext() reaches the row that followed it.
     void remove();
 
-    // The version of the current row as last read, where the engine keeps
-    // one (the server's archive); -1 elsewhere.
+    // The version of the current row as last read or written by this cursor,
+    // where the engine keeps one (the server's archive); kNoCheck elsewhere.
     qint64 version() const;
+    // The same, or kUnknownVersion when the row cannot be read (a save
+    // checked against it then asks rather than overwrites).
+    qint64 versionOrUnknown() const;
 
     Bookmark bookmark() const;
     void setBookmark(Bookmark key);
@@ -97,6 +103,9 @@ public:
     bool currentRowExists() const;
     // Drops any cached values so the current row is read again.
     void refresh();
+    // Reads the keys of the search again (rows added or deleted by others
+    // come and go); the cursor keeps its row when it is still there.
+    void requery();
     // Forgets a row added in a transaction that was rolled back.
     void forget(Bookmark key);
 
@@ -131,9 +140,10 @@ private:
     mutable QVector<Bookmark> m_keys;
     mutable int m_pos = 0;
     mutable bool m_complete = true; // every key of the search is in m_keys
+    QVector<Bookmark> m_added;      // rows this cursor added
     QString m_keyQuery;
     QVariantList m_keyBinds;
-    qint64 m_expectedVersion = -1;
+    qint64 m_expectedVersion = kNoCheck;
     bool m_afterDelete = false;
     Mode m_mode = Mode::None;
     QHash<QString, QVariant> m_pending;
@@ -144,6 +154,7 @@ private:
     mutable QStringList m_columns;
     mutable QVector<QVariant> m_values;
     mutable qint64 m_version = -1;
+    mutable Bookmark m_versionKey = -1; // the row m_version belongs to
 };
 
 } // namespace giudizi

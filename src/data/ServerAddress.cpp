@@ -89,7 +89,14 @@ ServerProbe probeServer(const ServerAddress& address, QString* error)
     PGconn* connection = PQconnectdb(address.connectionString().constData());
     ServerProbe result = ServerProbe::Ok;
     if (PQstatus(connection) != CONNECTION_OK) {
+        const QString text = QString::fromUtf8(PQerrorMessage(connection)).toLower();
+        // The server asked for the typed password and refused it (in whatever
+        // language it says so), and not for want of the database.
+        const bool refused =
+            PQconnectionUsedPassword(connection) && !address.password.isEmpty() &&
+            !(text.contains(QLatin1String("database")) && text.contains(QLatin1String("exist")));
         result = PQconnectionNeedsPassword(connection) ? ServerProbe::NeedsPassword
+                 : refused                             ? ServerProbe::WrongPassword
                                                        : ServerProbe::Failed;
         if (error)
             *error = QString::fromUtf8(PQerrorMessage(connection)).trimmed();

@@ -30,7 +30,7 @@ struct ServerAddress {
 std::optional<ServerAddress> parseServerAddress(const QString& text, QString* error);
 
 // A first connection made with libpq alone, before the program's own.
-enum class ServerProbe { Ok, NeedsPassword, Failed };
+enum class ServerProbe { Ok, NeedsPassword, WrongPassword, Failed };
 ServerProbe probeServer(const ServerAddress& address, QString* error);
 
 // What a failure to connect means, in Italian, with the engine's words after it.

@@ -1,6 +1,5 @@
 #include "data/ServerSetup.h"
 
-#include "data/ArchiveSearch.h"
 #include "data/DataFolder.h"
 #include "data/Database.h"
 #include "data/DbError.h"
@@ -166,19 +165,25 @@ SetupReport uploadToServer(Database& server, const QString& folder)
         return report;
     }
     const QString table = QStringLiteral("giudizi");
-    QStringList columns = local->columns(table);
-    columns.removeAll(QStringLiteral("data")); // the server gives each row its own
+    // The columns both have; `data` the server gives each row of its own.
     const QStringList serverColumns = server.columns(table);
-    for (const QString& column : std::as_const(columns))
-        if (!serverColumns.contains(column))
-            columns.removeAll(column);
+    QStringList columns;
+    for (const QString& column : local->columns(table))
+        if (column != QLatin1String("data") && serverColumns.contains(column))
+            columns.append(column);
     QStringList marks;
     for (int i = 0; i < columns.size(); ++i)
         marks.append(QStringLiteral("?"));
     const QString insert = QStringLiteral("INSERT INTO giudizi (%1) VALUES (%2)")
                                .arg(columns.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-    const QString present = QStringLiteral("SELECT 1 FROM giudizi WHERE ") + kSamePupil.where +
-                            QStringLiteral(" AND giudizio IS NOT DISTINCT FROM ?");
+    // The data-entry duplicate check's key and the text, an empty (null)
+    // value matching an empty one, so a second run adds nothing again.
+    const QString present = QStringLiteral(
+        "SELECT 1 FROM giudizi WHERE lower(nome) IS NOT DISTINCT FROM lower(CAST(? AS text) "
+        "COLLATE \"C\") AND lower(sezione) IS NOT DISTINCT FROM lower(CAST(? AS text) COLLATE "
+        "\"C\") AND classe IS NOT DISTINCT FROM ? AND lower(anno) IS NOT DISTINCT FROM "
+        "lower(CAST(? AS text) COLLATE \"C\") AND quadrimestre IS NOT DISTINCT FROM ? AND "
+        "giudizio IS NOT DISTINCT FROM ?");
     int added = 0, skipped = 0;
     try {
         Database::Transaction transaction(server);

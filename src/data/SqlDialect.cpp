@@ -12,7 +12,7 @@ QString serverSql(const QString& sql)
     static const QRegularExpression leftover(QStringLiteral(R"(\s+COLLATE\s+NOCASE\b)"),
                                              QRegularExpression::CaseInsensitiveOption);
     QString text = sql;
-    text.replace(caseless, QStringLiteral("lower(\\1) = lower(?)"));
+    text.replace(caseless, QStringLiteral("lower(\\1) = lower(CAST(? AS text) COLLATE \"C\")"));
     text.replace(leftover, QString());
     return text;
 }

@@ -16,9 +16,7 @@ reachServer(const QString& given,
     ServerProbe probe = probeServer(*address, &engineText);
     const QString user = address->setting(QStringLiteral("user"));
     for (int attempt = 0; attempt < 3 && probe != ServerProbe::Ok; ++attempt) {
-        const bool wrongPassword =
-            !address->password.isEmpty() &&
-            engineText.contains(QLatin1String("password authentication failed"));
+        const bool wrongPassword = probe == ServerProbe::WrongPassword;
         if (probe != ServerProbe::NeedsPassword && !wrongPassword)
             break;
         QString prompt =

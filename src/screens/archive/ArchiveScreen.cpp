@@ -249,6 +249,7 @@ void ArchiveScreen::CaricaDa()
         m_display->clear();
         return;
     }
+    m_shownVersion = Recordset::kUnknownVersion;
     try {
         if (!m_results->currentRowExists()) {
             // Deleted meanwhile (by the other archive screen, say): said, and
@@ -385,11 +386,12 @@ void ArchiveScreen::CmdRegistro_Click()
                 return;
             writeCorrection(*m_results, typed);
         }
-        m_shownVersion = m_results->version();
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("Le modifiche non sono state registrate nell'archivio:\n%1")
                             .arg(e.text()));
+        return;
     }
+    m_shownVersion = m_results->versionOrUnknown(); // the version this save gave the row
 }
 
 void ArchiveScreen::cmdELIMINO_Click()

@@ -69,7 +69,7 @@ private:
     bool m_media;
     SearchMode m_mode = SearchMode::None;
     std::shared_ptr<Recordset> m_results;
-    qint64 m_shownVersion = -1; // of the row on show, as read (server only)
+    qint64 m_shownVersion = -1; // of the row on show, as read (server only; -1 none)
 
     ArchiveSearchPanel* m_search = nullptr;
     ArchiveRowDisplay* m_display = nullptr;

@@ -213,13 +213,7 @@ void ComposeScreen::primeForPupil(const QString& pupilName, const QString& capti
 {
     m_row = archiveStore().CurrentJudgment;
     m_rowKey = m_row ? m_row->bookmark() : -1;
-    m_rowVersion = -1;
-    try {
-        if (m_row)
-            m_rowVersion = m_row->version();
-    } catch (const DbError&) {
-        // Gone already: the save will say so.
-    }
+    m_rowVersion = m_row ? m_row->versionOrUnknown() : Recordset::kNoCheck;
     m_archivedText = storedText;
     m_pupilSex = appState().pupilSex;
     setText(storedText);
@@ -282,9 +276,8 @@ void ComposeScreen::cmdmaiuscole_Click()
             // No keeps the teacher's text on the screen, unsaved.
             if (!msg::yesNo(this, ConflictError::question(), msg::Default::No))
                 return;
-            write(-1);
+            write(Recordset::kNoCheck);
         }
-        m_rowVersion = m_row->version();
     } catch (const DbError& e) {
         // Not saved: the screen stays as it was, the teacher's text untouched.
         msg::info(
@@ -292,6 +285,7 @@ void ComposeScreen::cmdmaiuscole_Click()
             QStringLiteral("Il giudizio non è stato salvato nell'archivio:\n%1").arg(e.text()));
         return;
     }
+    m_rowVersion = m_row->versionOrUnknown(); // the version this save gave the row
     m_archivedText = prepared;
     archiveStore().CurrentJudgment = m_row;
     setNavigationEnabled(true);
