@@ -390,6 +390,20 @@ private slots:
         archiveText()->setPlainText(QStringLiteral("Testo mio, rivisto."));
         click(kArchive, QStringLiteral("CmdRegistro"));
         QCOMPARE(storedText(QStringLiteral("ROSSI ANNA")), QStringLiteral("Testo mio, rivisto."));
+        // A colleague deletes the row: the save says it is gone, nothing comes back.
+        {
+            auto db = colleague(currentServer());
+            auto rows = searchPupil(db, QStringLiteral("ROSSI ANNA"));
+            rows->moveFirst();
+            rows->remove();
+        }
+        archiveText()->setPlainText(QStringLiteral("Troppo tardi."));
+        {
+            ModalAnswer ok(QMessageBox::Ok);
+            click(kArchive, QStringLiteral("CmdRegistro"));
+            QVERIFY2(ok.text().contains(MissingRowError().text()), qPrintable(ok.text()));
+        }
+        QCOMPARE(storedText(QStringLiteral("ROSSI ANNA")), QString());
 
         // The same on the composition screen, for a pupil just entered.
         click(kArchive, QStringLiteral("cmdmenù"));
