@@ -3,10 +3,7 @@
 #include "data/ArchiveSearch.h"
 #include "data/Database.h"
 #include "data/DbError.h"
-#include "data/Query.h"
 #include "data/Recordset.h"
-
-#include <QSqlDriver>
 
 namespace giudizi {
 
@@ -90,28 +87,8 @@ void ArchiveGridModel::loadBlock(int block) const
 {
     const int first = block * kBlockRows;
     const int count = std::min(kBlockRows, static_cast<int>(m_keys.size()) - first);
-    QStringList marks;
-    QVariantList keys;
-    for (int i = 0; i < count; ++i) {
-        marks.append(QStringLiteral("?"));
-        keys.append(m_keys.at(first + i));
-    }
-    QStringList columns;
-    for (const QString& column : m_columns)
-        columns.append(m_db->handle().driver()->escapeIdentifier(column, QSqlDriver::FieldName));
-    const QString key = m_db->keyColumn(QStringLiteral("giudizi"));
-    Query query(*m_db,
-                QStringLiteral("SELECT %1, %2 FROM giudizi WHERE %1 IN (%3)")
-                    .arg(key, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-                keys);
-
-    QHash<qint64, Row> byKey;
-    while (query.next()) {
-        Row row(m_columns.size());
-        for (int c = 0; c < m_columns.size(); ++c)
-            row[c] = query.value(c + 1);
-        byKey.insert(query.int64(0), row);
-    }
+    const QHash<qint64, Row> byKey =
+        Recordset::readRows(*m_db, QStringLiteral("giudizi"), m_columns, m_keys.mid(first, count));
     QVector<Row> rows(count);
     for (int i = 0; i < count; ++i)
         rows[i] = byKey.value(m_keys.at(first + i), Row(m_columns.size()));

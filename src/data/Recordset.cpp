@@ -5,6 +5,7 @@
 #include "data/Query.h"
 #include "data/ServerSchema.h"
 
+#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -169,9 +170,12 @@ void Recordset::completeKeys() const
     m_complete = true;
     // Rows this cursor added stay in it, as after update(), even where its
     // search would not find them.
-    for (const Bookmark key : std::as_const(m_added))
-        if (!m_keys.contains(key))
-            m_keys.append(key);
+    if (!m_added.isEmpty()) {
+        const QSet<Bookmark> found(m_keys.cbegin(), m_keys.cend());
+        for (const Bookmark key : std::as_const(m_added))
+            if (!found.contains(key))
+                m_keys.append(key);
+    }
     if (const int found = current >= 0 ? m_keys.indexOf(current) : -1; found >= 0)
         m_pos = found;
     else if (const int before = passed >= 0 ? m_keys.indexOf(passed) : -1; before >= 0)
@@ -252,25 +256,25 @@ void Recordset::loadCurrent() const
     if (m_loaded)
         return;
     requireRow();
-    const QStringList columns = m_db->columns(m_table);
-    QStringList selected;
-    for (const QString& column : columns)
-        selected.append(quoted(*m_db, column));
     const bool versioned = m_db->keepsVersions(m_table);
-    if (versioned)
-        selected.append(server::kVersionColumn);
-    Query query(*m_db,
-                QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                    .arg(selected.join(QLatin1Char(',')), m_db->quotedTable(m_table),
-                         m_db->keyColumn(m_table)),
-                {m_keys.at(m_pos)});
+    if (m_rowQuery.isEmpty()) { // the same statement for every row of the cursor
+        m_columns = m_db->columns(m_table);
+        QStringList selected;
+        for (const QString& column : std::as_const(m_columns))
+            selected.append(quoted(*m_db, column));
+        if (versioned)
+            selected.append(server::kVersionColumn);
+        m_rowQuery = QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                         .arg(selected.join(QLatin1Char(',')), m_db->quotedTable(m_table),
+                              m_db->keyColumn(m_table));
+    }
+    Query query(*m_db, m_rowQuery, {m_keys.at(m_pos)});
     if (!query.next())
         throw MissingRowError();
-    m_columns = columns;
     m_values.clear();
-    for (int i = 0; i < columns.size(); ++i)
+    for (int i = 0; i < m_columns.size(); ++i)
         m_values.append(query.value(i));
-    m_version = versioned ? query.int64(columns.size()) : kNoCheck;
+    m_version = versioned ? query.int64(m_columns.size()) : kNoCheck;
     m_versionKey = m_keys.at(m_pos);
     m_loaded = true;
 }
@@ -326,14 +330,14 @@ qint64 Recordset::version() const
 void Recordset::readEach(const QStringList& columns,
                          const std::function<bool(const QVector<QVariant>&)>& visit) const
 {
+    completeKeys();
+    if (m_db->isServer()) {
+        readEachFromServer(columns, visit);
+        return;
+    }
     QStringList quotedColumns;
     for (const QString& column : columns)
         quotedColumns.append(quoted(*m_db, column));
-    completeKeys();
-    if (m_db->isServer()) {
-        readEachFromServer(quotedColumns, visit);
-        return;
-    }
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
                             .arg(quotedColumns.join(QLatin1Char(',')), m_db->quotedTable(m_table));
     // Rows are read a batch at a time under one read lock (a lock a row costs
@@ -366,38 +370,46 @@ void Recordset::readEach(const QStringList& columns,
     }
 }
 
-void Recordset::readEachFromServer(const QStringList& quotedColumns,
+QHash<Recordset::Bookmark, QVector<QVariant>> Recordset::readRows(Database& db,
+                                                                  const QString& table,
+                                                                  const QStringList& columns,
+                                                                  const QVector<Bookmark>& keys)
+{
+    QStringList quotedColumns, marks;
+    for (const QString& column : columns)
+        quotedColumns.append(quoted(db, column));
+    QVariantList binds;
+    for (const Bookmark key : keys) {
+        binds.append(key);
+        marks.append(QStringLiteral("?"));
+    }
+    QHash<Bookmark, QVector<QVariant>> rows;
+    Query query(db,
+                QStringLiteral("SELECT %1, %2 FROM %3 WHERE %1 IN (%4)")
+                    .arg(db.keyColumn(table), quotedColumns.join(QLatin1Char(',')),
+                         db.quotedTable(table), marks.join(QLatin1Char(','))),
+                binds);
+    while (query.next()) {
+        QVector<QVariant> values(columns.size());
+        for (int c = 0; c < values.size(); ++c)
+            values[c] = query.value(c + 1);
+        rows.insert(query.int64(0), std::move(values));
+    }
+    return rows;
+}
+
+void Recordset::readEachFromServer(const QStringList& columns,
                                    const std::function<bool(const QVector<QVariant>&)>& visit) const
 {
     // A round trip costs more than a row: a batch of rows by their keys at
     // once, put back in the keyset's order.
     constexpr int kBatch = 256;
-    const QString key = m_db->keyColumn(m_table);
     const QVector<Bookmark> keys = m_keys;
     for (int first = 0; first < keys.size(); first += kBatch) {
-        const int end = std::min<int>(first + kBatch, keys.size());
-        QVariantList binds;
-        QStringList marks;
-        for (int i = first; i < end; ++i) {
-            binds.append(keys.at(i));
-            marks.append(QStringLiteral("?"));
-        }
-        QHash<Bookmark, QVector<QVariant>> rows;
-        {
-            Query query(*m_db,
-                        QStringLiteral("SELECT %1, %2 FROM %3 WHERE %1 IN (%4)")
-                            .arg(key, quotedColumns.join(QLatin1Char(',')),
-                                 m_db->quotedTable(m_table), marks.join(QLatin1Char(','))),
-                        binds);
-            while (query.next()) {
-                QVector<QVariant> values(quotedColumns.size());
-                for (int c = 0; c < values.size(); ++c)
-                    values[c] = query.value(c + 1);
-                rows.insert(query.int64(0), std::move(values));
-            }
-        }
-        for (int i = first; i < end; ++i) {
-            const auto found = rows.constFind(keys.at(i));
+        const QVector<Bookmark> batch = keys.mid(first, kBatch);
+        const auto rows = readRows(*m_db, m_table, columns, batch);
+        for (const Bookmark key : batch) {
+            const auto found = rows.constFind(key);
             if (found != rows.constEnd() && !visit(*found))
                 return;
         }

@@ -29,6 +29,11 @@ public:
     // The statement that reads the keys of such a recordset.
     static QString keyQuery(const Database& db, const QString& table, const QString& where,
                             const QString& orderBy);
+    // `columns` of the rows of `table` with `keys`, by key, in one statement
+    // (rows no longer there are missing).
+    static QHash<Bookmark, QVector<QVariant>> readRows(Database& db, const QString& table,
+                                                       const QStringList& columns,
+                                                       const QVector<Bookmark>& keys);
     // The keys that statement gives, in its order.
     static QVector<Bookmark> readKeys(Database& db, const QString& keyQuery,
                                       const QVariantList& binds = {});
@@ -130,7 +135,7 @@ private:
     void loadKeys(const QString& where, const QVariantList& binds, const QString& orderBy);
     void loadCurrent() const;
     void completeKeys() const;
-    void readEachFromServer(const QStringList& quotedColumns,
+    void readEachFromServer(const QStringList& columns,
                             const std::function<bool(const QVector<QVariant>&)>& visit) const;
     void requireRow() const;
     void write();
@@ -152,6 +157,7 @@ private:
 
     mutable bool m_loaded = false;
     mutable QStringList m_columns;
+    mutable QString m_rowQuery; // reads the current row's values
     mutable QVector<QVariant> m_values;
     mutable qint64 m_version = -1;
     mutable Bookmark m_versionKey = -1; // the row m_version belongs to

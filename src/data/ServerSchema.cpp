@@ -6,8 +6,6 @@
 #include "data/Query.h"
 #include "data/SqlScript.h"
 
-#include <QFile>
-
 namespace giudizi::server {
 
 namespace {
@@ -21,14 +19,10 @@ const QStringList kCatalogueScripts = {QStringLiteral(":/defaults/descrittori.sq
 QStringList statementsOf(const QStringList& scripts, const QString& kind)
 {
     QStringList found;
-    for (const QString& script : scripts) {
-        QFile file(script);
-        if (!file.open(QIODevice::ReadOnly))
-            throw DbError(QStringLiteral("Dati predefiniti mancanti: %1").arg(script));
-        for (const QString& statement : splitSqlScript(QString::fromUtf8(file.readAll())))
+    for (const QString& script : scripts)
+        for (const QString& statement : readSqlScript(script))
             if (statement.startsWith(kind, Qt::CaseInsensitive))
                 found.append(statement);
-    }
     return found;
 }
 

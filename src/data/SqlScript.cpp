@@ -36,19 +36,21 @@ QStringList splitSqlScript(const QString& script)
     return statements;
 }
 
+QStringList readSqlScript(const QString& script)
+{
+    QFile file(script);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DbError(QStringLiteral("Dati predefiniti mancanti: %1").arg(script));
+    return splitSqlScript(QString::fromUtf8(file.readAll()));
+}
+
 bool runSqlScripts(Database& db, const QStringList& scripts, QString* error)
 {
     try {
         Database::Transaction transaction(db);
-        for (const QString& script : scripts) {
-            QFile file(script);
-            if (!file.open(QIODevice::ReadOnly)) {
-                *error = QStringLiteral("Dati predefiniti mancanti: %1").arg(script);
-                return false;
-            }
-            for (const QString& statement : splitSqlScript(QString::fromUtf8(file.readAll())))
+        for (const QString& script : scripts)
+            for (const QString& statement : readSqlScript(script))
                 db.exec(statement);
-        }
         transaction.commit();
     } catch (const DbError& e) {
         *error = e.text();

@@ -7,6 +7,9 @@ namespace giudizi {
 // Splits an SQL script into statements at semicolons that stand outside quoted
 // text, dropping "--" comment lines. Phrases may contain ';' and "--".
 QStringList splitSqlScript(const QString& script);
+// The statements of a script file (a Qt resource or a file); DbError when
+// it cannot be read.
+QStringList readSqlScript(const QString& file);
 
 class Database;
 

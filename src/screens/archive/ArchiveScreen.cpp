@@ -10,6 +10,7 @@
 #include "platform/ScreenRegistry.h"
 #include "platform/Widgets.h"
 #include "printing/CardPrint.h"
+#include "screens/ColleagueSave.h"
 #include "screens/Handovers.h"
 #include "screens/PreparaAttestato.h"
 #include "screens/archive/ArchiveRowDisplay.h"
@@ -378,14 +379,10 @@ void ArchiveScreen::CmdRegistro_Click()
         return;
     const auto& typed = std::get<JudgmentCorrection>(correction);
     try {
-        try {
-            writeCorrection(*m_results, typed, m_shownVersion);
-        } catch (const ConflictError&) {
-            // No keeps the teacher's text on the screen, unsaved.
-            if (!msg::yesNo(this, ConflictError::question(), msg::Default::No))
-                return;
-            writeCorrection(*m_results, typed);
-        }
+        if (!saveOverColleague(this, m_shownVersion, [&](qint64 expected) {
+                writeCorrection(*m_results, typed, expected);
+            }))
+            return;
     } catch (const DbError& e) {
         msg::info(this, QStringLiteral("Le modifiche non sono state registrate nell'archivio:\n%1")
                             .arg(e.text()));

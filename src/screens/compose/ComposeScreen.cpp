@@ -13,6 +13,7 @@
 #include "platform/Widgets.h"
 #include "printing/CardFitLabel.h"
 #include "printing/CardPrint.h"
+#include "screens/ColleagueSave.h"
 #include "screens/Handovers.h"
 #include "screens/PreparaAttestato.h"
 #include "shared/AttestatoHandover.h"
@@ -270,14 +271,8 @@ void ComposeScreen::cmdmaiuscole_Click()
         m_row->update();
     };
     try {
-        try {
-            write(m_rowVersion);
-        } catch (const ConflictError&) {
-            // No keeps the teacher's text on the screen, unsaved.
-            if (!msg::yesNo(this, ConflictError::question(), msg::Default::No))
-                return;
-            write(Recordset::kNoCheck);
-        }
+        if (!saveOverColleague(this, m_rowVersion, write))
+            return;
     } catch (const DbError& e) {
         // Not saved: the screen stays as it was, the teacher's text untouched.
         msg::info(
